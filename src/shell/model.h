@@ -1,0 +1,61 @@
+// The one model of a run: configuration, every table, the shared selections and
+// the display options. Created at start, kept until the program ends.
+#pragma once
+#include <string>
+
+#include "shell/config.h"
+#include "store/departments.h"
+#include "store/groups.h"
+#include "store/rooms.h"
+
+// The current selections shared by every screen (positions, 1-based).
+struct Selection {
+    int screen = 1;  // ScreenId
+    int department = 1;
+    int teacher = 1;
+    int room = 1;
+    int group = 1;
+    int day = 1;     // 1..6 (7 = Sunday, only from the clock)
+    int lesson = 1;
+};
+
+// Display and print options (1 on / 2 off); they live in memory only.
+struct DisplayOptions {
+    bool hints = true;
+    int showUnknownTeacher = 2;
+    int boldGroupSheets = 2;
+    int groupSheetSize = 1;
+    int printPreview = 2;
+    int teacherOccupancyCheck = 2;
+    int roomPhotographs = 2;
+};
+
+struct Model {
+    AppConfig config;
+    Selection sel;
+    DisplayOptions options;
+    // Set by start-up when every step completed; screens offer no operation before that.
+    bool loaded = false;
+
+    // ---- college data store (departments and teachers, rooms, divisions and groups)
+    Table<Department, kMaxDepartments> departments;
+    int allTeachers = 0, staffTeachers = 0, partTimeTeachers = 0;
+    std::string lastDepartmentPrefix;
+    Table<AbsentTeacher, kMaxAbsentTeachers> absentTeachers;
+
+    Table<Room, kMaxRooms> rooms;
+    Table<RoomPrintName, kMaxRooms> roomPrintNames;
+    Table<RoomSet, kMaxRoomSets> roomSets;
+
+    Table<Group, kMaxGroups> groups;
+    int budgetGroups = 0, contractGroups = 0;
+    Table<Division, kMaxDivisions> divisions;
+    Table<SpecialtyCode, kMaxSpecialtyCodes> specialtyCodes;
+    long sheetPlanValue = 0;  // first integer of "gruprasp.set", kept and written back
+    Table<TimetableSheet, kMaxSheets> sheets;
+    int dutyGroup = 0;                  // group position, 0 = none
+    std::array<int, 7> statePracticeGroups{};  // [1..6] group positions, 0 = none
+    Table<std::string, kMaxSpecialGroupLines> specialGroupLines;  // "gruppoi.set"
+
+    // ---- timetable, extracts, specialisations, bells, shared lists
+};

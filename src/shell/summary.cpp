@@ -1,0 +1,13 @@
+#include "shell/summary.h"
+
+#include "shell/startup.h"
+
+std::vector<std::string> SummaryLines(const Model& model, const Clock& clock) {
+    const AppConfig& c = model.config;
+    std::vector<std::string> lines;
+    lines.push_back("catalog: " + std::to_string(c.currentCatalog) + " " + c.catalogCaption);
+    lines.push_back("data folder: " + c.dataFolder);
+    lines.push_back("title: " + StartupTitle(model));
+    lines.push_back(std::string("auto composition: ") + (c.autoCompositionAllowed ? "on" : "off"));
+    return lines;
+}

@@ -1,0 +1,366 @@
+#include "store/textfile.h"
+
+#include <cerrno>
+#include <cmath>
+#include <clocale>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// Unicode code points of the bytes 0x80..0xFF; 0x98 has no character and
+// decodes to U+0098 so that every byte survives a round trip.
+const char32_t kHigh[128] = {
+    0x0402, 0x0403, 0x201A, 0x0453, 0x201E, 0x2026, 0x2020, 0x2021, 0x20AC, 0x2030, 0x0409, 0x2039,
+    0x040A, 0x040C, 0x040B, 0x040F, 0x0452, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x0098, 0x2122, 0x0459, 0x203A, 0x045A, 0x045C, 0x045B, 0x045F, 0x00A0, 0x040E, 0x045E, 0x0408,
+    0x00A4, 0x0490, 0x00A6, 0x00A7, 0x0401, 0x00A9, 0x0404, 0x00AB, 0x00AC, 0x00AD, 0x00AE, 0x0407,
+    0x00B0, 0x00B1, 0x0406, 0x0456, 0x0491, 0x00B5, 0x00B6, 0x00B7, 0x0451, 0x2116, 0x0454, 0x00BB,
+    0x0458, 0x0405, 0x0455, 0x0457, 0x0410, 0x0411, 0x0412, 0x0413, 0x0414, 0x0415, 0x0416, 0x0417,
+    0x0418, 0x0419, 0x041A, 0x041B, 0x041C, 0x041D, 0x041E, 0x041F, 0x0420, 0x0421, 0x0422, 0x0423,
+    0x0424, 0x0425, 0x0426, 0x0427, 0x0428, 0x0429, 0x042A, 0x042B, 0x042C, 0x042D, 0x042E, 0x042F,
+    0x0430, 0x0431, 0x0432, 0x0433, 0x0434, 0x0435, 0x0436, 0x0437, 0x0438, 0x0439, 0x043A, 0x043B,
+    0x043C, 0x043D, 0x043E, 0x043F, 0x0440, 0x0441, 0x0442, 0x0443, 0x0444, 0x0445, 0x0446, 0x0447,
+    0x0448, 0x0449, 0x044A, 0x044B, 0x044C, 0x044D, 0x044E, 0x044F};
+
+void AppendUtf8(std::string& out, char32_t c) {
+    if (c < 0x80) {
+        out += static_cast<char>(c);
+    } else if (c < 0x800) {
+        out += static_cast<char>(0xC0 | (c >> 6));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        out += static_cast<char>(0xE0 | (c >> 12));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+}
+
+// Next code point of a UTF-8 text; malformed bytes give 0xFFFFFFFF.
+char32_t NextCodePoint(std::string_view s, size_t& i) {
+    unsigned char b = static_cast<unsigned char>(s[i]);
+    if (b < 0x80) {
+        ++i;
+        return b;
+    }
+    int extra = (b >= 0xF0) ? 3 : (b >= 0xE0) ? 2 : (b >= 0xC0) ? 1 : -1;
+    if (extra < 0 || i + extra >= s.size()) {
+        ++i;
+        return 0xFFFFFFFF;
+    }
+    char32_t c = b & (0x3F >> extra);
+    for (int k = 1; k <= extra; ++k) {
+        unsigned char n = static_cast<unsigned char>(s[i + k]);
+        if ((n & 0xC0) != 0x80) {
+            ++i;
+            return 0xFFFFFFFF;
+        }
+        c = (c << 6) | (n & 0x3F);
+    }
+    i += extra + 1;
+    return c;
+}
+
+int EncodeChar(char32_t c) {
+    if (c < 0x80) return static_cast<int>(c);
+    for (int k = 0; k < 128; ++k)
+        if (kHigh[k] == c) return 0x80 + k;
+    return -1;
+}
+
+char gSeparator = '.';
+
+FileError ErrnoError(int err, const std::string& path) {
+    switch (err) {
+        case ENOENT:
+        case ENOTDIR: return FileError("File not found", path);
+        case EACCES:
+        case EPERM:
+        case EROFS: return FileError("File access denied", path);
+        case ENOSPC:
+        case EDQUOT: return FileError("Disk full", path);
+        default: return FileError("I/O error " + std::to_string(err), path);
+    }
+}
+
+}  // namespace
+
+FileError::FileError(const std::string& message, std::string path)
+    : std::runtime_error(message), path_(std::move(path)) {}
+
+std::string FileError::Describe() const {
+    if (path_.empty()) return what();
+    return std::string(what()) + "\n" + path_;
+}
+
+std::string Cp1251ToUtf8(std::string_view bytes) {
+    std::string out;
+    out.reserve(bytes.size() * 2);
+    for (char ch : bytes) {
+        unsigned char b = static_cast<unsigned char>(ch);
+        if (b < 0x80)
+            out += ch;
+        else
+            AppendUtf8(out, kHigh[b - 0x80]);
+    }
+    return out;
+}
+
+bool Utf8ToCp1251(std::string_view utf8, std::string& out) {
+    out.clear();
+    out.reserve(utf8.size());
+    for (size_t i = 0; i < utf8.size();) {
+        int code = EncodeChar(NextCodePoint(utf8, i));
+        if (code < 0) return false;
+        out += static_cast<char>(code);
+    }
+    return true;
+}
+
+bool IsCp1251Encodable(std::string_view utf8) {
+    std::string ignored;
+    return Utf8ToCp1251(utf8, ignored);
+}
+
+std::string Cp1251Codes(std::string_view utf8) {
+    std::string out;
+    for (size_t i = 0; i < utf8.size();) {
+        int code = EncodeChar(NextCodePoint(utf8, i));
+        out += static_cast<char>(code < 0 ? '?' : code);
+    }
+    return out;
+}
+
+void SetDecimalSeparator(char separator) { gSeparator = separator; }
+char DecimalSeparator() { return gSeparator; }
+
+char DecimalSeparatorFromLocale() {
+    const char* saved = std::setlocale(LC_NUMERIC, nullptr);
+    std::string keep = saved ? saved : "C";
+    std::setlocale(LC_NUMERIC, "");
+    const std::lconv* lc = std::localeconv();
+    char sep = (lc && lc->decimal_point && lc->decimal_point[0]) ? lc->decimal_point[0] : '.';
+    std::setlocale(LC_NUMERIC, keep.c_str());
+    return sep;
+}
+
+long ParseInteger(const std::string& text) {
+    size_t i = 0;
+    while (i < text.size() && text[i] == ' ') ++i;
+    size_t start = i;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+    size_t digits = i;
+    while (i < text.size() && text[i] >= '0' && text[i] <= '9') ++i;
+    if (i == digits || i != text.size() || i - digits > 10)
+        throw FileError("'" + text + "' is not a valid integer value");
+    long v = std::strtol(text.c_str() + start, nullptr, 10);
+    if (v > 2147483647L || v < -2147483648L) throw FileError("'" + text + "' is not a valid integer value");
+    return v;
+}
+
+double ParseReal(const std::string& text) {
+    std::string t = text;
+    while (!t.empty() && t.front() == ' ') t.erase(t.begin());
+    while (!t.empty() && t.back() == ' ') t.pop_back();
+    bool ok = !t.empty();
+    bool seenSep = false, seenDigit = false;
+    std::string c;  // the text in C notation
+    for (size_t i = 0; ok && i < t.size(); ++i) {
+        char ch = t[i];
+        if (ch >= '0' && ch <= '9') {
+            seenDigit = true;
+            c += ch;
+        } else if ((ch == '.' || ch == ',') && !seenSep) {
+            seenSep = true;
+            c += '.';
+        } else if ((ch == '+' || ch == '-') && i == 0) {
+            c += ch;
+        } else {
+            ok = false;
+        }
+    }
+    if (!ok || !seenDigit) throw FileError("'" + text + "' is not a valid floating point value");
+    return std::strtod(c.c_str(), nullptr);
+}
+
+std::string FormatReal2(double value) {
+    double scaled = std::round(std::fabs(value) * 100.0);
+    long long cents = static_cast<long long>(scaled);
+    std::string s = (value < 0 && cents != 0) ? "-" : "";
+    s += std::to_string(cents / 100);
+    s += gSeparator;
+    int frac = static_cast<int>(cents % 100);
+    s += static_cast<char>('0' + frac / 10);
+    s += static_cast<char>('0' + frac % 10);
+    return s;
+}
+
+// ---------------------------------------------------------------- reader
+
+TextReader TextReader::Open(const std::string& path) { return TextReader(ReadFileBytes(path), path); }
+
+TextReader::TextReader(std::string_view bytes, std::string path) : path_(std::move(path)) {
+    size_t end = bytes.find('\x1A');
+    if (end != std::string_view::npos) bytes = bytes.substr(0, end);
+    size_t start = 0;
+    while (start < bytes.size()) {
+        size_t nl = bytes.find('\n', start);
+        size_t stop = (nl == std::string_view::npos) ? bytes.size() : nl;
+        size_t len = stop - start;
+        if (len > 0 && bytes[start + len - 1] == '\r') --len;
+        lines_.emplace_back(bytes.substr(start, len));
+        if (nl == std::string_view::npos) break;
+        start = nl + 1;
+    }
+}
+
+bool TextReader::AtEnd() const { return line_ >= lines_.size(); }
+
+std::string TextReader::ReadLine() {
+    if (AtEnd()) return "";
+    const std::string& raw = lines_[line_++];
+    std::string rest = raw.substr(std::min(column_, raw.size()));
+    column_ = 0;
+    return Cp1251ToUtf8(rest);
+}
+
+void TextReader::Skip(int lines) {
+    for (int k = 0; k < lines; ++k) {
+        if (AtEnd()) return;
+        ++line_;
+        column_ = 0;
+    }
+}
+
+long TextReader::ReadInt() {
+    // Skip blanks, tabs and line ends up to the first other character.
+    while (!AtEnd()) {
+        const std::string& raw = lines_[line_];
+        while (column_ < raw.size() && (raw[column_] == ' ' || raw[column_] == '\t')) ++column_;
+        if (column_ < raw.size()) break;
+        ++line_;
+        column_ = 0;
+    }
+    if (AtEnd()) return 0;
+    const std::string& raw = lines_[line_];
+    size_t from = column_;
+    size_t to = from;
+    while (to < raw.size() && static_cast<unsigned char>(raw[to]) > ' ' && to - from < 32) ++to;
+    std::string token = raw.substr(from, to - from);
+    ++line_;
+    column_ = 0;
+    size_t i = 0;
+    if (i < token.size() && (token[i] == '+' || token[i] == '-')) ++i;
+    size_t digits = i;
+    while (i < token.size() && token[i] >= '0' && token[i] <= '9') ++i;
+    if (i == digits || i != token.size() || i - digits > 10) throw FileError("Invalid numeric input", path_);
+    long v = std::strtol(token.c_str(), nullptr, 10);
+    if (v > 2147483647L || v < -2147483648L) throw FileError("Invalid numeric input", path_);
+    return v;
+}
+
+double TextReader::ReadReal() {
+    std::string line = ReadLine();
+    try {
+        return ParseReal(line);
+    } catch (const FileError& e) {
+        throw FileError(e.what(), path_);
+    }
+}
+
+// ---------------------------------------------------------------- writer
+
+TextWriter& TextWriter::Line(std::string_view utf8) {
+    std::string encoded;
+    if (!Utf8ToCp1251(utf8, encoded)) {
+        if (badText_.empty()) badText_ = std::string(utf8);
+        encoded = Cp1251Codes(utf8);
+    }
+    bytes_ += encoded;
+    bytes_ += "\r\n";
+    return *this;
+}
+
+TextWriter& TextWriter::Int(long value) { return Line(std::to_string(value)); }
+TextWriter& TextWriter::Real(double value) { return Line(FormatReal2(value)); }
+TextWriter& TextWriter::Separator() { return Line(kSeparator); }
+
+void TextWriter::Save(const std::string& path) const {
+    if (!badText_.empty())
+        throw FileError("Текст «" + badText_ + "» содержит знаки, которых нет в кодировке Windows-1251; файл не записан", path);
+    WriteFileAtomically(path, bytes_);
+}
+
+// ---------------------------------------------------------------- files
+
+bool FileExists(const std::string& path) {
+    struct stat st;
+    return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+void RemoveFile(const std::string& path) {
+    if (::unlink(path.c_str()) != 0 && errno != ENOENT) throw ErrnoError(errno, path);
+}
+
+std::string ReadFileBytes(const std::string& path) {
+    int fd = ::open(path.c_str(), O_RDONLY);
+    if (fd < 0) throw ErrnoError(errno, path);
+    std::string bytes;
+    char buf[65536];
+    for (;;) {
+        ssize_t n = ::read(fd, buf, sizeof buf);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            int err = errno;
+            ::close(fd);
+            throw ErrnoError(err, path);
+        }
+        if (n == 0) break;
+        bytes.append(buf, static_cast<size_t>(n));
+    }
+    ::close(fd);
+    return bytes;
+}
+
+void WriteFileAtomically(const std::string& path, const std::string& bytes) {
+    std::string temp = path + ".~" + std::to_string(::getpid());
+    int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    if (fd < 0) throw ErrnoError(errno, path);
+    size_t done = 0;
+    while (done < bytes.size()) {
+        ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            int err = errno;
+            ::close(fd);
+            ::unlink(temp.c_str());
+            throw ErrnoError(err, path);
+        }
+        done += static_cast<size_t>(n);
+    }
+    if (::close(fd) != 0) {
+        int err = errno;
+        ::unlink(temp.c_str());
+        throw ErrnoError(err, path);
+    }
+    if (::rename(temp.c_str(), path.c_str()) != 0) {
+        int err = errno;
+        ::unlink(temp.c_str());
+        throw ErrnoError(err, path);
+    }
+}
+
+void MakeFolders(const std::string& folder) {
+    std::string partial;
+    for (size_t i = 0; i < folder.size(); ++i) {
+        partial += folder[i];
+        if (folder[i] == '/' || i + 1 == folder.size()) {
+            if (partial == "/") continue;
+            if (::mkdir(partial.c_str(), 0755) != 0 && errno != EEXIST) throw ErrnoError(errno, folder);
+        }
+    }
+}

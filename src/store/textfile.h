@@ -1,0 +1,89 @@
+// Text files of the data folder: Windows-1251 on disk, UTF-8 in memory.
+// One positional reader and one atomic whole-file writer serve every format.
+#pragma once
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The one error type of file operations and numeric conversions. `what()` is the
+// runtime's message ("File not found", "Invalid numeric input", ...); `path()` names
+// the file concerned (empty for conversions of typed input).
+class FileError : public std::runtime_error {
+public:
+    explicit FileError(const std::string& message, std::string path = "");
+    const std::string& path() const { return path_; }
+    // Message and, on a second line, the path (when known): what the error box shows.
+    std::string Describe() const;
+
+private:
+    std::string path_;
+};
+
+// Encoding. Every byte of Windows-1251 decodes; a text with a character that
+// Windows-1251 has no code for cannot be encoded.
+std::string Cp1251ToUtf8(std::string_view bytes);
+bool Utf8ToCp1251(std::string_view utf8, std::string& out);
+bool IsCp1251Encodable(std::string_view utf8);
+// Single-byte code of every character of a UTF-8 text (unencodable ones as 0x3F);
+// used by the text order, which compares by Windows-1251 codes.
+std::string Cp1251Codes(std::string_view utf8);
+
+// Decimal separator of reals written to files, taken from the locale once at start.
+void SetDecimalSeparator(char separator);
+char DecimalSeparator();
+char DecimalSeparatorFromLocale();  // LC_NUMERIC of the environment
+
+// Conversions with the runtime's messages.
+long ParseInteger(const std::string& text);        // "'%s' is not a valid integer value"
+double ParseReal(const std::string& text);         // "'%s' is not a valid floating point value"
+std::string FormatReal2(double value);              // "#0.00" with the locale's separator
+
+// Positional reader: the file's lines as UTF-8; reading past the end gives "" and 0.
+class TextReader {
+public:
+    // Reads the whole file; a missing file is "File not found".
+    static TextReader Open(const std::string& path);
+    TextReader(std::string_view cp1251Bytes, std::string path);
+
+    std::string ReadLine();   // the whole line, blanks kept
+    // Skips blanks, tabs and line ends, takes the characters up to the next one at
+    // or below the blank, skips the rest of that line. Not a number: "Invalid numeric input".
+    long ReadInt();
+    // The whole line as a real, either separator accepted.
+    double ReadReal();
+    void Skip(int lines = 1);  // separator lines and ignored lines, read unchecked
+    bool AtEnd() const;
+    const std::string& path() const { return path_; }
+
+private:
+    std::vector<std::string> lines_;  // raw Windows-1251 lines
+    size_t line_ = 0;
+    size_t column_ = 0;  // position inside lines_[line_] after a partial integer read
+    std::string path_;
+};
+
+// Whole-file writer: lines collected in memory, CR LF after each, written atomically
+// (temporary file in the same folder, then rename over the old file).
+class TextWriter {
+public:
+    TextWriter& Line(std::string_view utf8);
+    TextWriter& Int(long value);
+    TextWriter& Real(double value);  // "#0.00"
+    TextWriter& Separator();         // "-------"
+    // A text Windows-1251 cannot hold is refused before anything is written.
+    void Save(const std::string& path) const;
+    const std::string& bytes() const { return bytes_; }
+
+private:
+    std::string bytes_;
+    std::string badText_;  // first text that could not be encoded
+};
+
+inline constexpr const char* kSeparator = "-------";
+
+bool FileExists(const std::string& path);
+void RemoveFile(const std::string& path);               // missing file is not an error
+std::string ReadFileBytes(const std::string& path);     // "File not found"
+void WriteFileAtomically(const std::string& path, const std::string& bytes);
+void MakeFolders(const std::string& folder);            // for the demo and tests

@@ -1,0 +1,3 @@
+#include "demo/demo.h"
+
+void WriteDemoStore(Model& model, const DemoOptions& options) {}
