@@ -364,3 +364,21 @@ void MakeFolders(const std::string& folder) {
         }
     }
 }
+
+std::string FileNameProblem(const std::string& key) {
+    if (key.empty()) return "пустое имя";
+    if (key.find('/') != std::string::npos || key.find('\\') != std::string::npos)
+        return "имя содержит знак \"/\" или \"\\\"";
+    if (key == "." || key.find("..") != std::string::npos) return "имя содержит \"..\"";
+    for (char c : key)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) return "имя содержит управляющий знак";
+    if (!IsCp1251Encodable(key)) return "имя содержит знаки, которых нет в кодировке Windows-1251";
+    return "";
+}
+
+void CheckCount(long count, int capacity, const std::string& path, const std::string& what) {
+    if (count < 0 || count > capacity)
+        throw FileError("Слишком много записей (" + what + "): " + std::to_string(count) + ", а допустимо не более " +
+                            std::to_string(capacity),
+                        path);
+}

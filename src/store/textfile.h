@@ -87,3 +87,12 @@ void RemoveFile(const std::string& path);               // missing file is not a
 std::string ReadFileBytes(const std::string& path);     // "File not found"
 void WriteFileAtomically(const std::string& path, const std::string& bytes);
 void MakeFolders(const std::string& folder);            // for the demo and tests
+
+// A key that becomes a file name (surname, room, group, specialisation key) must be
+// a plain file name: not empty, no "/", "\", "..", control characters, and only
+// characters Windows-1251 can hold. Returns the reason for a refusal, or "" when the key is fine.
+std::string FileNameProblem(const std::string& key);
+
+// A count read from `path` must fit its table: beyond `capacity` (or below 0) the
+// file is refused with a message naming the file and the limit.
+void CheckCount(long count, int capacity, const std::string& path, const std::string& what);
