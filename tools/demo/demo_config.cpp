@@ -26,7 +26,7 @@ void WriteDemoConfig(const std::string& dir) {
     cur.Save(dir + "/urk/nastr/cur.ini");
 
     TextWriter conf;
-    conf.Line("Колледж искусств имени А.Г. Рубинштейна")
+    conf.Line("Приозёрский колледж музыки и педагогики")
         .Line("Расписание")
         .Line("kafedry\\")
         .Line("auditorii\\")
