@@ -4,6 +4,7 @@
 #include <string>
 
 #include "shell/config.h"
+#include "shell/shell_state.h"
 #include "store/departments.h"
 #include "store/groups.h"
 #include "store/rooms.h"
@@ -58,4 +59,7 @@ struct Model {
     Table<std::string, kMaxSpecialGroupLines> specialGroupLines;  // "gruppoi.set"
 
     // ---- timetable, extracts, specialisations, bells, shared lists
+
+    // ---- shell
+    ShellState shell;
 };

@@ -1,5 +1,6 @@
 #include "shell/summary.h"
 
+#include "shell/navigation.h"
 #include "shell/startup.h"
 
 std::vector<std::string> SummaryLines(const Model& model, const Clock& clock) {
@@ -9,5 +10,7 @@ std::vector<std::string> SummaryLines(const Model& model, const Clock& clock) {
     lines.push_back("data folder: " + c.dataFolder);
     lines.push_back("title: " + StartupTitle(model));
     lines.push_back(std::string("auto composition: ") + (c.autoCompositionAllowed ? "on" : "off"));
+    // The main menu's caption after start-up, with the lesson running at the clock's moment.
+    lines.push_back("caption: " + CaptionFor(model, ScreenId::kMainMenu, PresentMoment(model, clock)));
     return lines;
 }
