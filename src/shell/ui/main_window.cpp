@@ -194,7 +194,14 @@ void MainWindow::SetTitle(const std::string& title) { setWindowTitle(Q(title)); 
 
 void MainWindow::LayOutScreens(Model& model) {
     SetStandardWeekTableStyles(model);
-    for (Screen* screen : screenList_) screen->LayOut();
+    for (Screen* screen : screenList_) {
+        screen->LayOut();
+        // The window is already shown at this step: widgets a screen created in
+        // LayOut() would stay hidden unless shown here. Those a screen hid on
+        // purpose stay hidden.
+        for (QWidget* child : screen->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (!child->testAttribute(Qt::WA_WState_ExplicitShowHide)) child->show();
+    }
 }
 
 void MainWindow::ShowMainMenu(Model&) { ::ShowMainMenu(*this); }
