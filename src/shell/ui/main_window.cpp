@@ -131,6 +131,14 @@ void MainWindow::UpdateMenus() {
             action->setText(Q(MenuItemText(m, item)));
         if (auto checked = MenuItemChecked(m, item.command)) action->setChecked(*checked);
     }
+    // A submenu is enabled while any of its items is; deeper paths come later in
+    // the map's order, so walk it backwards.
+    for (auto it = menus_.rbegin(); it != menus_.rend(); ++it) {
+        if (it->first.find('|') == std::string::npos) continue;
+        bool any = false;
+        for (QAction* a : it->second->actions()) any = any || (!a->isSeparator() && a->isEnabled());
+        it->second->menuAction()->setEnabled(any);
+    }
     if (QMenu* automat = menuFor("Автомат")) automat->menuAction()->setEnabled(AutomatMenuEnabled(m));
 }
 
