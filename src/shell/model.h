@@ -8,6 +8,7 @@
 #include "store/departments.h"
 #include "store/groups.h"
 #include "store/rooms.h"
+#include "workload/orders.h"
 
 // The current selections shared by every screen (positions, 1-based).
 struct Selection {
@@ -57,6 +58,7 @@ struct Model {
     int dutyGroup = 0;                  // group position, 0 = none
     std::array<int, 7> statePracticeGroups{};  // [1..6] group positions, 0 = none
     Table<std::string, kMaxSpecialGroupLines> specialGroupLines;  // "gruppoi.set"
+    std::array<OrdersList, kOrdersLists + 1> ordersLists;  // [1..5], loaded with the departments
 
     // ---- timetable, extracts, specialisations, bells, shared lists
 

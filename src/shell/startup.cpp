@@ -1,5 +1,8 @@
 #include "shell/startup.h"
 
+#include "store/departments.h"
+#include "store/groups.h"
+#include "store/rooms.h"
 #include "store/textfile.h"
 
 std::string StartupTitle(const Model& model) { return model.config.titlePrefix + " : Урокосет"; }
@@ -7,7 +10,10 @@ std::string StartupTitle(const Model& model) { return model.config.titlePrefix +
 namespace {
 
 // Step 5: the shared lists and the room sets.
-void LoadSharedLists(Model& model) {}
+void LoadSharedLists(Model& model) {
+    LoadSpecialGroupLines(model);
+    LoadRoomSets(model);
+}
 
 // Step 6: every subsystem's initial modes.
 void SetInitialModes(Model& model, const Clock& clock) {
@@ -19,13 +25,16 @@ void SetInitialModes(Model& model, const Clock& clock) {
 // Step 9: the data, each part relying on the ones before it.
 void LoadData(Model& model) {
     // 9.1 divisions, courses and groups
+    LoadGroups(model);
     // 9.2 every group's timetable and lesson limits
     // 9.3 departments, teachers, absences, occupancy, orders lists
+    LoadDepartments(model);
     // 9.4 current department and teacher
     model.sel.department = 1;
     model.sel.teacher = 1;
     // 9.5 bell schedules
     // 9.6 rooms and room notes
+    LoadRooms(model);
     // 9.7 specialisations and specialisation days
     // 9.8 extracts and placed counts
 }
