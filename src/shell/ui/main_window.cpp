@@ -6,6 +6,7 @@
 #include "platform/qt/qt_dialogs.h"
 #include "shell/catalog.h"
 #include "shell/display.h"
+#include "shell/prompts.h"
 #include "shell/ui/hints.h"
 #include "store/textfile.h"
 
@@ -65,6 +66,7 @@ void MainWindow::AddOwnCommands() {
         AddCommand(static_cast<C>(static_cast<int>(C::Catalog1) + n - 1), [this, n] { ChooseCatalog(n); });
     AddCommand(C::Exit, [this] { Exit(); });
     AddCommand(C::MainMenu, [this] { ::ShowMainMenu(*this); });
+    AddCommand(C::ExtractPrompt, [this] { AskExtractGroup(app_.model, app_.dialogs, *this); });
     AddCommand(C::Hints, [this] {
         OptionCommand(app_.model, *this, DisplayOption::Hints);
         ApplyHints(this, app_.model.options.hints);
