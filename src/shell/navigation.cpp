@@ -166,7 +166,9 @@ const std::vector<int>& AllScreenIds() {
 NowMoment PresentMoment(const Model& model, const Clock& clock) {
     NowMoment now;
     now.today = clock.Now().weekday;
-    // The running lesson: set here from the bell schedule once it is loaded.
+    // The running lesson comes from the bell schedule's NowState; until the bells
+    // are part of the model no lesson counts as running. Hook:
+    //     now.lesson = ComputeNowState(model, clock).lesson;
     now.lesson = 0;
     return now;
 }
