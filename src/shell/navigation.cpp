@@ -100,7 +100,8 @@ std::string Composed(const Model& m, int id, const NowMoment& now) {
         case S::kDivision:
             return m.config.titlePrefix + " : Отделение : " + t.divisionName + " (курсы и группы) " + nowText;
         case S::kDayTeachers:
-            return "День : " + day + (t.teacherTableMode == 2 ? " : Преподаватели / Аудитории" : " : Преподаватели / Группы");
+            return "День : " + day +
+                   (t.teacherTableMode == 2 ? " : Преподаватели / Аудитории" : " : Преподаватели / Группы");
         case S::kDayRooms:
             return "День : " + day + " : Аудитории / Группы";
         case S::kDayGroups:

@@ -78,12 +78,18 @@ void MainWindow::AddOwnCommands() {
     for (auto [command, option] : options)
         AddCommand(command, [this, option] { OptionCommand(app_.model, *this, option); });
     const std::pair<C, WeekTableCommand> week[] = {
-        {C::TeacherWeekFontColour, WeekTableCommand::FontColour}, {C::TeacherWeekTimes, WeekTableCommand::FontTimes},
-        {C::TeacherWeekArial, WeekTableCommand::FontArial},       {C::TeacherWeekFontStyle, WeekTableCommand::FontStyle},
-        {C::TeacherWeekBackground, WeekTableCommand::Background}, {C::TeacherWeekStandard, WeekTableCommand::Standard},
-        {C::GroupWeekFontColour, WeekTableCommand::FontColour},   {C::GroupWeekTimes, WeekTableCommand::FontTimes},
-        {C::GroupWeekArial, WeekTableCommand::FontArial},         {C::GroupWeekFontStyle, WeekTableCommand::FontStyle},
-        {C::GroupWeekBackground, WeekTableCommand::Background},   {C::GroupWeekStandard, WeekTableCommand::Standard}};
+        {C::TeacherWeekFontColour, WeekTableCommand::FontColour},
+        {C::TeacherWeekTimes, WeekTableCommand::FontTimes},
+        {C::TeacherWeekArial, WeekTableCommand::FontArial},
+        {C::TeacherWeekFontStyle, WeekTableCommand::FontStyle},
+        {C::TeacherWeekBackground, WeekTableCommand::Background},
+        {C::TeacherWeekStandard, WeekTableCommand::Standard},
+        {C::GroupWeekFontColour, WeekTableCommand::FontColour},
+        {C::GroupWeekTimes, WeekTableCommand::FontTimes},
+        {C::GroupWeekArial, WeekTableCommand::FontArial},
+        {C::GroupWeekFontStyle, WeekTableCommand::FontStyle},
+        {C::GroupWeekBackground, WeekTableCommand::Background},
+        {C::GroupWeekStandard, WeekTableCommand::Standard}};
     for (auto [command, what] : week) {
         const int screen = FindMenuItem(command)->screen;
         AddCommand(command, [this, screen, what] {
