@@ -4,6 +4,7 @@
 #include <string>
 
 #include "shell/config.h"
+#include "shell/shell_state.h"
 #include "store/departments.h"
 #include "store/groups.h"
 #include "store/rooms.h"
@@ -60,4 +61,7 @@ struct Model {
     std::array<OrdersList, kOrdersLists + 1> ordersLists;  // [1..5], loaded with the departments
 
     // ---- timetable, extracts, specialisations, bells, shared lists
+
+    // ---- shell
+    ShellState shell;
 };

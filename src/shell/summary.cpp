@@ -1,5 +1,6 @@
 #include "shell/summary.h"
 
+#include "shell/navigation.h"
 #include "shell/startup.h"
 
 std::vector<std::string> SummaryLines(const Model& model, const Clock& clock) {
@@ -18,5 +19,7 @@ std::vector<std::string> SummaryLines(const Model& model, const Clock& clock) {
     lines.push_back("rooms: " + std::to_string(model.rooms.size()));
     lines.push_back("groups: " + std::to_string(model.groups.size()) + " (budget " + std::to_string(model.budgetGroups) +
                     ", contract " + std::to_string(model.contractGroups) + ")");
+    // The main menu's caption after start-up, with the lesson running at the clock's moment.
+    lines.push_back("caption: " + CaptionFor(model, ScreenId::kMainMenu, PresentMoment(model, clock)));
     return lines;
 }
