@@ -1,6 +1,8 @@
 #include "shell/ui/main_window.h"
 
+#include <QGuiApplication>
 #include <QMenuBar>
+#include <QScreen>
 #include <QScrollArea>
 
 #include "platform/qt/qt_dialogs.h"
@@ -194,9 +196,15 @@ bool MainWindow::Start(const std::string& workFolder) {
 }
 
 void MainWindow::PlaceWindow() {
+    // At the top-left corner in normal state, 790 x 585; aligned to the desktop's
+    // work area, the window then fills that area.
     setWindowState(Qt::WindowNoState);
     move(0, 0);
     resize(790, 585);
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect work = screen->availableGeometry();
+        if (work.width() > 790 || work.height() > 585) setGeometry(work);
+    }
 }
 
 void MainWindow::ShowCatalogCaptions(const Model& model) {
