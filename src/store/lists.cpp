@@ -11,17 +11,30 @@ const ListColumn kGroupListColumn[kGroupListColumns] = {
 };
 
 namespace {
-constexpr int kNowColumn = 1;
+
+// Every cell of the two lists: Arial 10 bold black, 5 pixels from the left and top.
+Cell ListCell(std::string text = "", Colour background = kListCellColour) {
+    Cell c;
+    c.text = std::move(text);
+    c.font = "Arial";
+    c.size = 10;
+    c.bold = true;
+    c.background = background;
+    c.left = 5;
+    c.top = 5;
+    return c;
 }
+
+}  // namespace
 
 int RoomListRows(const Model& model) { return model.rooms.size() + 1; }
 int GroupListRows(const Model& model) { return model.groups.size() + 1; }
 
-ListCell RoomListCell(const Model& model, int row, int column) {
-    if (row == 0) return {kRoomListColumn[column].heading, kListHeadingColour};
-    if (!model.rooms.valid(row)) return {};
+Cell RoomListCell(const Model& model, int row, int column) {
+    if (row == 0) return ListCell(kRoomListColumn[column].heading, kListHeadingColour);
+    if (!model.rooms.valid(row)) return ListCell();
     const Room& r = model.rooms[row];
-    ListCell cell;
+    Cell cell = ListCell();
     switch (column) {
         case 0: cell.text = r.number; break;
         case 1: cell.background = model.config.colourB; break;  // filled by the now view
@@ -32,11 +45,11 @@ ListCell RoomListCell(const Model& model, int row, int column) {
     return cell;
 }
 
-ListCell GroupListCell(const Model& model, int row, int column) {
-    if (row == 0) return {kGroupListColumn[column].heading, kListHeadingColour};
-    if (!model.groups.valid(row)) return {};
+Cell GroupListCell(const Model& model, int row, int column) {
+    if (row == 0) return ListCell(kGroupListColumn[column].heading, kListHeadingColour);
+    if (!model.groups.valid(row)) return ListCell();
     const Group& g = model.groups[row];
-    ListCell cell;
+    Cell cell = ListCell();
     if (row == model.dutyGroup) cell.background = kDutyGroupColour;
     switch (column) {
         case 0: cell.text = g.number; break;

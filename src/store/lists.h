@@ -2,6 +2,7 @@
 #pragma once
 #include <string>
 
+#include "platform/cell.h"
 #include "store/textutil.h"
 
 struct Model;
@@ -19,13 +20,9 @@ inline constexpr Colour kListHeadingColour = 0xD4D0C8;  // the grids' fixed head
 inline constexpr Colour kListCellColour = 0xFFFBF0;
 inline constexpr Colour kDutyGroupColour = 0x00FFFF;
 
-struct ListCell {
-    std::string text;
-    Colour background = kListCellColour;
-};
 
 // Rows in use: the heading and one row per room or group.
 int RoomListRows(const Model& model);
 int GroupListRows(const Model& model);
-ListCell RoomListCell(const Model& model, int row, int column);
-ListCell GroupListCell(const Model& model, int row, int column);
+Cell RoomListCell(const Model& model, int row, int column);
+Cell GroupListCell(const Model& model, int row, int column);

@@ -40,14 +40,14 @@ TEST_F(StoreLists, RoomListShowsEveryRoom) {
     window->ShowScreen(3);
     auto* screen = dynamic_cast<RoomListScreen*>(window->ScreenFor(3));
     ASSERT_NE(screen, nullptr);
-    ListGrid* grid = screen->grid();
-    EXPECT_EQ(grid->model()->rowCount(), model->rooms.size() + 1);
+    DrawnGrid* grid = screen->grid();
+    EXPECT_EQ(grid->rowCount(), model->rooms.size() + 1);
     EXPECT_EQ(grid->columnWidth(2), 470);
     EXPECT_EQ(grid->geometry(), QRect(5, 5, 1005, 675));
-    EXPECT_EQ(grid->CellAt(0, 2).text, " Название кабинета");
-    EXPECT_EQ(grid->CellAt(1, 0).text, model->rooms[1].number);
-    EXPECT_EQ(grid->CellAt(1, 3).text, model->rooms[1].keeper);
-    EXPECT_EQ(grid->CellAt(1, 1).background, model->config.colourB);
+    EXPECT_EQ(grid->CellContent(0, 2).text, " Название кабинета");
+    EXPECT_EQ(grid->CellContent(1, 0).text, model->rooms[1].number);
+    EXPECT_EQ(grid->CellContent(1, 3).text, model->rooms[1].keeper);
+    EXPECT_EQ(grid->CellContent(1, 1).background, model->config.colourB);
     Picture(screen, "rooms.png");
 }
 
@@ -55,21 +55,21 @@ TEST_F(StoreLists, GroupListShowsTheCurrentFields) {
     window->ShowScreen(4);
     auto* screen = dynamic_cast<GroupListScreen*>(window->ScreenFor(4));
     ASSERT_NE(screen, nullptr);
-    ListGrid* grid = screen->grid();
-    EXPECT_EQ(grid->model()->rowCount(), model->groups.size() + 1);
+    DrawnGrid* grid = screen->grid();
+    EXPECT_EQ(grid->rowCount(), model->groups.size() + 1);
     EXPECT_EQ(grid->columnWidth(7), 400);
     int contract = 0;
     for (int g = 1; g <= model->groups.size(); ++g)
         if (model->groups[g].financing == 2) contract = g;
     ASSERT_NE(contract, 0);
-    EXPECT_EQ(grid->CellAt(contract, 5).text, " дог.");
-    EXPECT_EQ(grid->CellAt(1, 5).text, "");
-    EXPECT_EQ(grid->CellAt(1, 3).text, "   9");
-    EXPECT_EQ(grid->CellAt(model->dutyGroup, 0).background, kDutyGroupColour);
+    EXPECT_EQ(grid->CellContent(contract, 5).text, " дог.");
+    EXPECT_EQ(grid->CellContent(1, 5).text, "");
+    EXPECT_EQ(grid->CellContent(1, 3).text, "   9");
+    EXPECT_EQ(grid->CellContent(model->dutyGroup, 0).background, kDutyGroupColour);
     // a changed field shows at the next opening
     model->groups[1].classTutor = "Новый руководитель";
     window->ShowScreen(4);
-    EXPECT_EQ(grid->CellAt(1, 8).text, "Новый руководитель");
+    EXPECT_EQ(grid->CellContent(1, 8).text, "Новый руководитель");
     Picture(screen, "groups.png");
 }
 

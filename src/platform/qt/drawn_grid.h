@@ -26,6 +26,9 @@ public:
     int rowCount() const { return rows_; }
     int columnCount() const { return static_cast<int>(widths_.size()); }
     int rowHeight() const { return rowHeight_; }
+    int columnWidth(int column) const { return widths_.at(column); }
+    // What the cell function gives for a cell (what is painted there).
+    Cell CellContent(int row, int column) const { return cell_ ? cell_(row, column) : Cell{}; }
     QRect CellRect(int row, int column) const;  // in viewport coordinates
     bool CellAt(const QPoint& viewportPos, int& row, int& column) const;
     void Redraw();

@@ -1,7 +1,7 @@
 // The room list (ScreenId 3) and the group list (ScreenId 4).
 #pragma once
 #include "shell/ui/screen.h"
-#include "store/ui/list_grid.h"
+#include "platform/qt/drawn_grid.h"
 
 class RoomListScreen : public Screen {
     Q_OBJECT
@@ -9,10 +9,10 @@ public:
     explicit RoomListScreen(AppContext& app, QWidget* parent = nullptr);
     void LayOut() override;
     void Fill() override;
-    ListGrid* grid() const { return grid_; }
+    DrawnGrid* grid() const { return grid_; }
 
 private:
-    ListGrid* grid_ = nullptr;
+    DrawnGrid* grid_ = nullptr;
 };
 
 class GroupListScreen : public Screen {
@@ -21,8 +21,8 @@ public:
     explicit GroupListScreen(AppContext& app, QWidget* parent = nullptr);
     void LayOut() override;
     void Fill() override;
-    ListGrid* grid() const { return grid_; }
+    DrawnGrid* grid() const { return grid_; }
 
 private:
-    ListGrid* grid_ = nullptr;
+    DrawnGrid* grid_ = nullptr;
 };
