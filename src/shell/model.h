@@ -7,6 +7,12 @@
 #include "store/departments.h"
 #include "store/groups.h"
 #include "store/rooms.h"
+#include "timetable/timetable.h"
+#include "timetable/specialisation.h"
+#include "extracts/extracts.h"
+#include "views/bells.h"
+#include "printing/pseudonyms.h"
+#include "workload/written_work.h"
 
 // The current selections shared by every screen (positions, 1-based).
 struct Selection {
@@ -58,4 +64,15 @@ struct Model {
     Table<std::string, kMaxSpecialGroupLines> specialGroupLines;  // "gruppoi.set"
 
     // ---- timetable, extracts, specialisations, bells, shared lists
+    Table<GroupTimetable, kMaxGroups> timetables;  // one per group, same positions
+    Table<LessonLimits, kMaxGroups> lessonLimits;
+    RoomOccupancy roomOccupancy;                    // derived
+    std::array<int, kMaxGroups + 1> specialisationDay{};  // derived, 0 = none
+    Table<Specialisation, kMaxSpecialisations> specialisations;
+    int currentSpecialisation = 1;
+    Table<GroupExtract, kMaxGroups> extracts;       // one per group, same positions
+    BellSchedule bells;
+    Table<int, kMaxGroups> absentTeacherGroups;     // group positions in list order
+    Table<Pseudonym, kMaxPseudonyms> pseudonyms;    // sorted by fullName
+    Table<WrittenWorkRule, kMaxWrittenWorkRules> writtenWorkRules;
 };

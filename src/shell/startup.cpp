@@ -1,13 +1,22 @@
 #include "shell/startup.h"
 
 #include "store/textfile.h"
+#include "extracts/extracts.h"
+#include "printing/pseudonyms.h"
+#include "timetable/specialisation.h"
+#include "timetable/timetable.h"
+#include "views/bells.h"
+#include "workload/written_work.h"
 
 std::string StartupTitle(const Model& model) { return model.config.titlePrefix + " : Урокосет"; }
 
 namespace {
 
 // Step 5: the shared lists and the room sets.
-void LoadSharedLists(Model& model) {}
+void LoadSharedLists(Model& model) {
+    LoadWrittenWorkRules(model);  // "pismen.set"
+    LoadPseudonyms(model);        // "psevdon.set"
+}
 
 // Step 6: every subsystem's initial modes.
 void SetInitialModes(Model& model, const Clock& clock) {
@@ -20,14 +29,19 @@ void SetInitialModes(Model& model, const Clock& clock) {
 void LoadData(Model& model) {
     // 9.1 divisions, courses and groups
     // 9.2 every group's timetable and lesson limits
+    LoadAllTimetables(model);
     // 9.3 departments, teachers, absences, occupancy, orders lists
     // 9.4 current department and teacher
     model.sel.department = 1;
     model.sel.teacher = 1;
     // 9.5 bell schedules
+    LoadBellSchedules(model);
     // 9.6 rooms and room notes
     // 9.7 specialisations and specialisation days
+    LoadSpecialisations(model);
     // 9.8 extracts and placed counts
+    LoadAllExtracts(model);
+    ComputePlacedCounts(model);
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 #include "shell/summary.h"
 
 #include "shell/startup.h"
+#include "extracts/extracts.h"
+#include "timetable/timetable.h"
 
 std::vector<std::string> SummaryLines(const Model& model, const Clock& clock) {
     const AppConfig& c = model.config;
@@ -9,5 +11,8 @@ std::vector<std::string> SummaryLines(const Model& model, const Clock& clock) {
     lines.push_back("data folder: " + c.dataFolder);
     lines.push_back("title: " + StartupTitle(model));
     lines.push_back(std::string("auto composition: ") + (c.autoCompositionAllowed ? "on" : "off"));
+    lines.push_back("specialisations: " + std::to_string(model.specialisations.size()));
+    lines.push_back("extract lines: " + std::to_string(ExtractLineCount(model)));
+    lines.push_back("placed lessons: " + std::to_string(PlacedLessonCount(model)));
     return lines;
 }
