@@ -7,6 +7,7 @@
 #include "store/departments.h"
 #include "store/groups.h"
 #include "store/rooms.h"
+#include "workload/orders.h"
 #include "timetable/timetable.h"
 #include "timetable/specialisation.h"
 #include "extracts/extracts.h"
@@ -62,6 +63,7 @@ struct Model {
     int dutyGroup = 0;                  // group position, 0 = none
     std::array<int, 7> statePracticeGroups{};  // [1..6] group positions, 0 = none
     Table<std::string, kMaxSpecialGroupLines> specialGroupLines;  // "gruppoi.set"
+    std::array<OrdersList, kOrdersLists + 1> ordersLists;  // [1..5], loaded with the departments
 
     // ---- timetable, extracts, specialisations, bells, shared lists
     Table<GroupTimetable, kMaxGroups> timetables;  // one per group, same positions

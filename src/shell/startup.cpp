@@ -1,5 +1,8 @@
 #include "shell/startup.h"
 
+#include "store/departments.h"
+#include "store/groups.h"
+#include "store/rooms.h"
 #include "store/textfile.h"
 #include "extracts/extracts.h"
 #include "printing/pseudonyms.h"
@@ -16,6 +19,8 @@ namespace {
 void LoadSharedLists(Model& model) {
     LoadWrittenWorkRules(model);  // "pismen.set"
     LoadPseudonyms(model);        // "psevdon.set"
+    LoadSpecialGroupLines(model);
+    LoadRoomSets(model);
 }
 
 // Step 6: every subsystem's initial modes.
@@ -28,15 +33,18 @@ void SetInitialModes(Model& model, const Clock& clock) {
 // Step 9: the data, each part relying on the ones before it.
 void LoadData(Model& model) {
     // 9.1 divisions, courses and groups
+    LoadGroups(model);
     // 9.2 every group's timetable and lesson limits
     LoadAllTimetables(model);
     // 9.3 departments, teachers, absences, occupancy, orders lists
+    LoadDepartments(model);
     // 9.4 current department and teacher
     model.sel.department = 1;
     model.sel.teacher = 1;
     // 9.5 bell schedules
     LoadBellSchedules(model);
     // 9.6 rooms and room notes
+    LoadRooms(model);
     // 9.7 specialisations and specialisation days
     LoadSpecialisations(model);
     // 9.8 extracts and placed counts

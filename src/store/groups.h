@@ -48,3 +48,34 @@ struct TimetableSheet {
     std::array<std::string, 5> groups;  // [1..4] numbers as stored
     std::array<int, 5> positions{};     // resolved group positions, 0 = none
 };
+
+struct Model;
+class Dialogs;
+
+// "kody.set", "otdel.set", "gruppy.set", "gruprasp.set", "praktika.gru", then "dezur.gr"
+// and "gosprakt.gr" when they exist. Recounts budget and contract groups.
+void LoadGroups(Model& model);
+void SaveGroups(const Model& model);          // "otdel.set", then "gruppy.set"
+void SaveSheets(const Model& model);          // "gruprasp.set"
+void SavePracticeDays(const Model& model);    // "praktika.gru"
+void SaveDutyGroup(const Model& model);       // "dezur.gr"
+void SaveStatePractice(const Model& model);   // "gosprakt.gr"
+void SaveSpecialtyCodes(const Model& model);  // "kody.set" (written by the demo)
+// "gruppoi.set" of the shared lists folder (start-up step 5).
+void LoadSpecialGroupLines(Model& model);
+void SaveSpecialGroupLines(const Model& model);
+
+// A course value above 2000 is a year of admission.
+int CourseFromStored(int course, int base);
+
+// Position of the last group with exactly this number, 0 without one.
+int GroupPosition(const Model& model, const std::string& number);
+// The current group becomes the last match; kept without one.
+bool FindGroup(Model& model, const std::string& number);
+
+// Division structure edits ("Изменения" mode): `field` 1 class tutor, 2 students, 3 base,
+// 4 code, 5 budget/contract, on cell `cell` of course `course` of division `division`.
+// A cell whose number names no group does nothing. True when something was saved.
+bool EditDivisionCell(Model& model, Dialogs& dialogs, int division, int course, int cell, int field);
+// The sheet plan of the print menu: group `column` (1..4) of sheet `sheet`.
+bool EditSheetCell(Model& model, Dialogs& dialogs, int sheet, int column);

@@ -51,3 +51,40 @@ struct RoomLayout {
     std::vector<int> head;             // two or four positions of the screen's controls
     std::vector<RoomLayoutPart> parts; // at most the parts the screen has
 };
+
+struct Model;
+struct AppConfig;
+
+// "auditor.set", "pecataud.set", then every room's notes (files created when missing).
+void LoadRooms(Model& model);
+// "kabinety.set" (start-up step 5).
+void LoadRoomSets(Model& model);
+std::string RoomNotesPath(const Model& model, int room);
+void SaveRoomNotes(const Model& model, int room);
+// Written by the demo; the program itself never changes these lists.
+void SaveRooms(const Model& model);
+void SaveRoomPrintNames(const Model& model);
+void SaveRoomSets(const Model& model);
+
+// The "Кабинеты..." items 1..3 of the "Анализ" menu: a set's name, enabled, or the design caption, disabled.
+struct RoomSetItem {
+    std::string caption;
+    bool enabled = false;
+};
+RoomSetItem RoomSetMenuItem(const Model& model, int item);
+
+// The three layout files and the shape of their heads.
+inline constexpr const char* kCompositionLayout = "audrasp.ini";     // group composition room picker, 6 parts
+inline constexpr const char* kSpecialisationLayout = "audspec.ini";  // specialisation room picker, 5 parts
+inline constexpr const char* kNowLayout = "audsei.ini";              // "now" screen, 6 parts
+int RoomLayoutMaxParts(const std::string& file);
+// Reads a layout file of the rooms folder; a missing one gives its defaults (no parts).
+// Parts beyond the screen's are not kept; firstRoom is derived.
+RoomLayout LoadRoomLayout(const Model& model, const std::string& file);
+void SaveRoomLayout(const Model& model, const std::string& file, const RoomLayout& layout);
+// Recomputes firstRoom: part 1 starts at room 1, each next one after the previous run.
+void NumberLayoutParts(RoomLayout& layout);
+
+// Lookups, last match in list order.
+bool FindRoom(Model& model, const std::string& number);  // current room; kept without a match
+std::string PrintNameOf(const Model& model, const std::string& number);
