@@ -14,6 +14,8 @@
 #include "views/bells.h"
 #include "printing/pseudonyms.h"
 #include "workload/written_work.h"
+#include "timetable/composition.h"
+#include "timetable/division_plan.h"
 
 // The current selections shared by every screen (positions, 1-based).
 struct Selection {
@@ -77,4 +79,8 @@ struct Model {
     Table<int, kMaxGroups> absentTeacherGroups;     // group positions in list order
     Table<Pseudonym, kMaxPseudonyms> pseudonyms;    // sorted by fullName
     Table<WrittenWorkRule, kMaxWrittenWorkRules> writtenWorkRules;
+
+    // ---- composition: the group composition screen's state and the division tables' plan
+    CompositionState composition;
+    DivisionPlan divisionPlan;
 };
