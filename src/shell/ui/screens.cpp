@@ -1,7 +1,10 @@
 #include "shell/ui/screens.h"
 
 #include "shell/ui/main_window.h"
+#include "store/ui/list_screens.h"
 
 void AddAllScreens(MainWindow& window) {
     // Each screen is added here with its ScreenIds.
+    window.AddScreen({3}, new RoomListScreen(window.app()));
+    window.AddScreen({4}, new GroupListScreen(window.app()));
 }
