@@ -68,6 +68,7 @@ void GroupCompositionScreen::LayOut() {
     extract_->SetColumns({60, 30, 60, 30});
     extract_->SetRowHeight(16);
     extract_->SetFixedRows(1);
+    extract_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     extract_->SetCellFunction([&m](int r, int c) { return ExtractGridCell(m, r, c); });
     connect(extract_, &DrawnGrid::cellClicked, this, [this](int row, int column) {
         if (row == 0) return;
@@ -88,6 +89,8 @@ void GroupCompositionScreen::LayOut() {
         g->SetRowHeight(14);
         g->SetRowCount(kLessons + 1);
         g->SetFixedRows(1);
+        g->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        g->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         g->SetCellFunction([&m, day](int r, int c) { return DayTableCell(m, day, r, c); });
         connect(g, &DrawnGrid::cellClicked, this,
                 [this, day](int row, int column) { Run([&] { PlaceAt(app_.model, day, row, column); }); });
