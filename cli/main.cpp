@@ -12,14 +12,61 @@
 #include "shell/startup.h"
 #include "shell/summary.h"
 #include "store/textfile.h"
+#include "views/bells.h"
+#include "views/week_cells.h"
 
 namespace {
 
 int Usage() {
     std::cerr << "usage: urokoset-cli [--dir FOLDER] [--at \"YYYY-MM-DD HH:MM\"] COMMAND [ARGS]\n"
                  "commands:\n"
-                 "  summary                 what the semester holds\n";
+                 "  summary                 what the semester holds\n"
+                 "  now                     the running lesson or break by the bell schedule\n"
+                 "  week group|teacher|room KEY   the week-table cells of a group, teacher or room\n";
     return 2;
+}
+
+void PrintNow(const Model& model, const Clock& clock) {
+    NowState s = ComputeNowState(model, clock);
+    std::cout << "today: " << s.today << "\n"
+              << "now: " << s.now << "\n"
+              << "lesson: " << s.lesson << "\n"
+              << "lesson minutes left: " << s.lessonMinutesLeft << "\n"
+              << "break after: " << s.breakAfter << "\n"
+              << "break minutes left: " << s.breakMinutesLeft << "\n";
+}
+
+// Prints the week-table cells of a group, teacher or room: one line per day and
+// lesson whose columns 1..3 are not all empty. False when KEY names nothing.
+bool PrintWeek(Model& model, const std::string& kind, const std::string& key) {
+    int department = 0, position = 0;
+    if (kind == "group") {
+        for (int g = 1; g <= model.groups.size(); ++g)
+            if (model.groups[g].number == key) position = g;
+    } else if (kind == "teacher") {
+        for (int d = 1; d <= model.departments.size(); ++d)
+            for (int t = 1; t <= model.departments[d].teachers.size(); ++t)
+                if (model.departments[d].teachers[t].surname == key) department = d, position = t;
+    } else if (kind == "room") {
+        for (int r = 1; r <= model.rooms.size(); ++r)
+            if (model.rooms[r].number == key) position = r;
+    }
+    if (position == 0) return false;
+    for (int day = 1; day <= 6; ++day)
+        for (int lesson = 1; lesson <= 14; ++lesson) {
+            std::string cols[4];
+            for (int c = 1; c <= 3; ++c) {
+                if (kind == "group")
+                    cols[c] = GroupWeekCell(model, position, day, lesson, c).text;
+                else if (kind == "teacher")
+                    cols[c] = TeacherWeekCell(model, department, position, day, lesson, c).text;
+                else
+                    cols[c] = RoomWeekCell(model, position, day, lesson, c).text;
+            }
+            if (cols[1].empty() && cols[2].empty() && cols[3].empty()) continue;
+            std::cout << day << "\t" << lesson << "\t" << cols[1] << "\t" << cols[2] << "\t" << cols[3] << "\n";
+        }
+    return true;
 }
 
 }  // namespace
@@ -66,6 +113,16 @@ int main(int argc, char** argv) {
         if (command == "summary" && args.size() == 1) {
             for (const std::string& line : SummaryLines(*model, *clock)) std::cout << line << "\n";
             return 0;
+        }
+        if (command == "now" && args.size() == 1) {
+            PrintNow(*model, *clock);
+            return 0;
+        }
+        if (command == "week" && args.size() == 3 &&
+            (args[1] == "group" || args[1] == "teacher" || args[1] == "room")) {
+            if (PrintWeek(*model, args[1], args[2])) return 0;
+            std::cerr << "week: no " << args[1] << " \"" << args[2] << "\"\n";
+            return 1;
         }
     } catch (const FileError& e) {
         std::cerr << e.Describe() << "\n";

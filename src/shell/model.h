@@ -9,6 +9,14 @@
 #include "store/groups.h"
 #include "store/rooms.h"
 #include "workload/orders.h"
+#include "timetable/timetable.h"
+#include "timetable/specialisation.h"
+#include "extracts/extracts.h"
+#include "views/bells.h"
+#include "printing/pseudonyms.h"
+#include "workload/written_work.h"
+#include "timetable/composition.h"
+#include "timetable/division_plan.h"
 
 // The current selections shared by every screen (positions, 1-based).
 struct Selection {
@@ -64,4 +72,19 @@ struct Model {
 
     // ---- shell
     ShellState shell;
+    Table<GroupTimetable, kMaxGroups> timetables;  // one per group, same positions
+    Table<LessonLimits, kMaxGroups> lessonLimits;
+    RoomOccupancy roomOccupancy;                    // derived
+    std::array<int, kMaxGroups + 1> specialisationDay{};  // derived, 0 = none
+    Table<Specialisation, kMaxSpecialisations> specialisations;
+    int currentSpecialisation = 1;
+    Table<GroupExtract, kMaxGroups> extracts;       // one per group, same positions
+    BellSchedule bells;
+    Table<int, kMaxGroups> absentTeacherGroups;     // group positions in list order
+    Table<Pseudonym, kMaxPseudonyms> pseudonyms;    // sorted by fullName
+    Table<WrittenWorkRule, kMaxWrittenWorkRules> writtenWorkRules;
+
+    // ---- composition: the group composition screen's state and the division tables' plan
+    CompositionState composition;
+    DivisionPlan divisionPlan;
 };

@@ -4,6 +4,13 @@
 #include "store/groups.h"
 #include "store/rooms.h"
 #include "store/textfile.h"
+#include "extracts/extracts.h"
+#include "printing/pseudonyms.h"
+#include "timetable/division_plan.h"
+#include "timetable/specialisation.h"
+#include "timetable/timetable.h"
+#include "views/bells.h"
+#include "workload/written_work.h"
 
 std::string StartupTitle(const Model& model) { return model.config.titlePrefix + " : Урокосет"; }
 
@@ -11,6 +18,8 @@ namespace {
 
 // Step 5: the shared lists and the room sets.
 void LoadSharedLists(Model& model) {
+    LoadWrittenWorkRules(model);  // "pismen.set"
+    LoadPseudonyms(model);        // "psevdon.set"
     LoadSpecialGroupLines(model);
     LoadRoomSets(model);
 }
@@ -27,16 +36,21 @@ void LoadData(Model& model) {
     // 9.1 divisions, courses and groups
     LoadGroups(model);
     // 9.2 every group's timetable and lesson limits
+    LoadAllTimetables(model);
     // 9.3 departments, teachers, absences, occupancy, orders lists
     LoadDepartments(model);
     // 9.4 current department and teacher
     model.sel.department = 1;
     model.sel.teacher = 1;
     // 9.5 bell schedules
+    LoadBellSchedules(model);
     // 9.6 rooms and room notes
     LoadRooms(model);
     // 9.7 specialisations and specialisation days
+    LoadSpecialisations(model);
     // 9.8 extracts and placed counts
+    LoadAllExtracts(model);
+    ComputePlacedCounts(model);
 }
 
 }  // namespace
@@ -53,6 +67,7 @@ void RunStartup(Model& model, const std::string& workFolder, const Clock& clock,
     // Step 7, the day-name tables, are constants (kShortDayNames and the others).
     window.SetTitle(StartupTitle(model));
     LoadData(model);
+    LoadDivisionPlan(model);  // step 10: placement of the composition screen's division tables
     window.LayOutScreens(model);
     model.loaded = true;
     window.ShowMainMenu(model);

@@ -2,6 +2,8 @@
 
 #include "shell/navigation.h"
 #include "shell/startup.h"
+#include "extracts/extracts.h"
+#include "timetable/timetable.h"
 
 std::vector<std::string> SummaryLines(const Model& model, const Clock& clock) {
     const AppConfig& c = model.config;
@@ -21,5 +23,9 @@ std::vector<std::string> SummaryLines(const Model& model, const Clock& clock) {
                     ", contract " + std::to_string(model.contractGroups) + ")");
     // The main menu's caption after start-up, with the lesson running at the clock's moment.
     lines.push_back("caption: " + CaptionFor(model, ScreenId::kMainMenu, PresentMoment(model, clock)));
+    // timetable, extracts, specialisations
+    lines.push_back("specialisations: " + std::to_string(model.specialisations.size()));
+    lines.push_back("extract lines: " + std::to_string(ExtractLineCount(model)));
+    lines.push_back("placed lessons: " + std::to_string(PlacedLessonCount(model)));
     return lines;
 }

@@ -1,5 +1,6 @@
 #include "store/departments.h"
 
+#include "absences/absent_groups.h"
 #include "platform/dialogs.h"
 #include "shell/model.h"
 #include "store/textfile.h"
@@ -138,6 +139,7 @@ void RebuildAbsences(Model& model) {
                 model.absentTeachers.push_back({t.surname, t.displayName + (t.kind == 2 ? " - совм." : "")});
         }
     }
+    ComputeAbsentTeacherGroups(model);  // in the same pass: the groups these teachers teach
 }
 
 void SaveDepartmentList(const Model& model) {

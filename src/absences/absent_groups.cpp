@@ -1,0 +1,20 @@
+#include "absences/absent_groups.h"
+
+#include <unordered_set>
+
+#include "shell/model.h"
+
+void ComputeAbsentTeacherGroups(Model& model) {
+    model.absentTeacherGroups.clear();
+    if (model.absentTeachers.empty()) return;
+    std::unordered_set<std::string> absent;
+    for (const AbsentTeacher& a : model.absentTeachers) absent.insert(a.surname);
+    for (int g = 1; g <= model.timetables.size(); ++g) {
+        const GroupTimetable& t = model.timetables[g];
+        bool marked = false;
+        for (int d = 1; d <= kDays && !marked; ++d)
+            for (int l = 1; l <= kLessons && !marked; ++l)
+                for (int p = 1; p <= 3 && !marked; ++p) marked = absent.count(t.at(d, l).part(p).teacher) > 0;
+        if (marked) model.absentTeacherGroups.push_back(g);
+    }
+}

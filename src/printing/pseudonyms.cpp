@@ -1,0 +1,114 @@
+#include "printing/pseudonyms.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "shell/model.h"
+#include "store/textfile.h"
+
+std::string WithoutMarker(const std::string& d) {
+    if (d.rfind("Ф. ", 0) == 0) return d.substr(std::string("Ф. ").size());
+    if (d.rfind("Ф.", 0) == 0) return d.substr(std::string("Ф.").size());
+    return d;
+}
+
+bool PseudonymNameLess(const std::string& a, const std::string& b) {
+    std::string ca = Cp1251Codes(a), cb = Cp1251Codes(b);
+    return std::lexicographical_compare(ca.begin(), ca.end(), cb.begin(), cb.end(), [](char x, char y) {
+        return static_cast<unsigned char>(x) < static_cast<unsigned char>(y);
+    });
+}
+
+namespace {
+
+std::string PseudonymPath(const Model& model) { return model.config.listsFolder + "psevdon.set"; }
+
+TextWriter PseudonymText(const Model& model) {
+    TextWriter w;
+    for (const Pseudonym& p : model.pseudonyms) w.Line(p.fullName).Line(p.groupForm).Line(p.subgroupForm).Separator();
+    return w;
+}
+
+}  // namespace
+
+void LoadPseudonyms(Model& model) {
+    const std::string path = PseudonymPath(model);
+    TextReader r = TextReader::Open(path);
+    std::vector<Pseudonym> list;
+    while (!r.AtEnd()) {
+        Pseudonym p;
+        p.fullName = r.ReadLine();
+        p.groupForm = r.ReadLine();
+        p.subgroupForm = r.ReadLine();
+        r.Skip();
+        list.push_back(p);
+    }
+    CheckCount(static_cast<long>(list.size()), kMaxPseudonyms, path, "псевдонимы");
+    // The list is kept in order of the full names; a file out of order is put in order here.
+    std::vector<std::string> keys;
+    keys.reserve(list.size());
+    for (const Pseudonym& p : list) keys.push_back(Cp1251Codes(p.fullName));
+    auto less = [](const std::string& a, const std::string& b) {
+        return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+            return static_cast<unsigned char>(x) < static_cast<unsigned char>(y);
+        });
+    };
+    if (!std::is_sorted(keys.begin(), keys.end(), less)) {
+        std::vector<size_t> order(list.size());
+        for (size_t i = 0; i < order.size(); ++i) order[i] = i;
+        std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) { return less(keys[a], keys[b]); });
+        std::vector<Pseudonym> sorted;
+        for (size_t i : order) sorted.push_back(list[i]);
+        list.swap(sorted);
+    }
+    model.pseudonyms.clear();
+    for (const Pseudonym& p : list) model.pseudonyms.push_back(p);
+}
+
+std::string PseudonymFileBytes(const Model& model) { return PseudonymText(model).bytes(); }
+void SavePseudonyms(const Model& model) { PseudonymText(model).Save(PseudonymPath(model)); }
+
+int FindPseudonym(const Model& model, const std::string& discipline) {
+    const std::string name = WithoutMarker(discipline);
+    // Binary search for the first entry not below the name.
+    int lo = 1, hi = model.pseudonyms.size() + 1;
+    while (lo < hi) {
+        int mid = (lo + hi) / 2;
+        if (PseudonymNameLess(model.pseudonyms[mid].fullName, name))
+            lo = mid + 1;
+        else
+            hi = mid;
+    }
+    return lo <= model.pseudonyms.size() && model.pseudonyms[lo].fullName == name ? lo : 0;
+}
+
+std::string PrintForm(const Model& model, const std::string& discipline, int kind) {
+    int p = FindPseudonym(model, discipline);
+    if (p == 0) return WithoutMarker(discipline);
+    return kind == 1 ? model.pseudonyms[p].groupForm : model.pseudonyms[p].subgroupForm;
+}
+
+bool SavePseudonym(Model& model, const std::string& discipline, const std::string& groupForm,
+                   const std::string& subgroupForm) {
+    if (groupForm.empty() || subgroupForm.empty()) return true;
+    const std::string name = WithoutMarker(discipline);
+    int p = FindPseudonym(model, name);
+    if (p != 0) {
+        model.pseudonyms[p].groupForm = groupForm;
+        model.pseudonyms[p].subgroupForm = subgroupForm;
+    } else {
+        if (model.pseudonyms.full()) return false;
+        const int count = model.pseudonyms.size();
+        int at = count + 1;
+        for (int a = 1; a <= count; ++a)
+            if (PseudonymNameLess(name, model.pseudonyms[a].fullName)) {
+                at = a;
+                break;
+            }
+        model.pseudonyms.resize(count + 1);
+        for (int k = count + 1; k > at; --k) model.pseudonyms[k] = model.pseudonyms[k - 1];
+        model.pseudonyms[at] = Pseudonym{name, groupForm, subgroupForm};
+    }
+    SavePseudonyms(model);
+    return true;
+}

@@ -1,0 +1,133 @@
+#include "extracts/extracts.h"
+
+#include <gtest/gtest.h>
+
+#include "timetable/model_fixture.h"
+
+namespace {
+
+struct ExtractFiles : SmallCollege {
+    ExtractFiles() {
+        AddGroups({"101", "102", "103"});
+        AddTeachers({"Иванова", "Смит", "Шульц"});
+    }
+    std::string Path(const std::string& group) { return m().config.extractsFolder + group + ".vyp"; }
+};
+
+TEST(Extracts, LoadNormalisesAndRewritesEveryFileRead) {
+    ExtractFiles c;
+    WriteLines(c.Path("101"), {"старый номер", "  3", "xxx",
+                               "Сольфеджио", "2", "Иванова", "-", "-", "-", "-", "-------",
+                               "Английский язык", "-", "-", "2", "Смит", "2", "Уехавший", "-------",
+                               "Хор", "1", "", "0", "-", "0", "Неизвестный", "-------"});
+    LoadAllExtracts(c.m());
+
+    EXPECT_EQ(ReadLines(c.Path("101")),
+              (std::vector<std::string>{"101", "3", "-------",
+                                        "Сольфеджио", "2", "Иванова", "0", "-", "0", "-", "-------",
+                                        "Английский язык", "0", "-", "2", "Смит", "2", "Неизвестный", "-------",
+                                        "Хор", "1", "Неизвестный", "0", "-", "0", "Неизвестный", "-------"}));
+    const GroupExtract& x = c.m().extracts[1];
+    ASSERT_EQ(x.lines.size(), 3);
+    EXPECT_EQ(x.lines[2].teacherSub2, "Неизвестный");
+    EXPECT_EQ(x.lines[2].hoursSub2, 2);
+    // Split line of 2 hours per subgroup adds 2: 2 + 2 + 1.
+    EXPECT_EQ(x.totalHours, 5);
+    // A group without a file has no lines and no file is made for it.
+    EXPECT_TRUE(c.m().extracts[2].lines.empty());
+    EXPECT_FALSE(FileExists(c.Path("102")));
+    EXPECT_EQ(ExtractLineCount(c.m()), 3);
+}
+
+TEST(Extracts, RenamedTeacherBecomesUnknownOnReload) {
+    ExtractFiles c;
+    WriteLines(c.Path("102"), {"102", "1", "-------", "Хор", "2", "Шульц", "0", "-", "0", "-", "-------"});
+    LoadAllExtracts(c.m());
+    EXPECT_EQ(c.m().extracts[2].lines[1].teacherGroup, "Шульц");
+    c.m().departments[1].teachers[3].surname = "Шульц-Майер";
+    LoadAllExtracts(c.m());
+    EXPECT_EQ(c.m().extracts[2].lines[1].teacherGroup, "Неизвестный");
+    EXPECT_EQ(ReadLines(c.Path("102"))[5], "Неизвестный");
+}
+
+TEST(Extracts, BadFilesAreRefusedNamingTheFileAndNothingIsRewritten) {
+    std::vector<std::string> good = {"x", "1", "-------", "Хор", "-", "Иванова", "0", "-", "0", "-", "-------"};
+    std::vector<std::vector<std::string>> bad = {
+        {"103", "31", "-------"},
+        {"103", "-1", "-------"},
+        {"103", "1", "-------", "Хор", "два", "Иванова", "0", "-", "0", "-", "-------"},
+        {"103", "1", "-------", "Хор", "2", "Иванова", "1.5", "-", "0", "-", "-------"},
+        {"103", "1", "-------", "Хор", "-3", "Иванова", "0", "-", "0", "-", "-------"},
+        {"103", "2", "-------", "Хор", "2", "Иванова", "0", "-", "0", "-", "-------", "Оркестр", "1"},
+    };
+    for (const auto& lines : bad) {
+        ExtractFiles c;
+        WriteLines(c.Path("101"), good);
+        WriteLines(c.Path("103"), lines);
+        const std::string before101 = ReadFileBytes(c.Path("101")), before103 = ReadFileBytes(c.Path("103"));
+        try {
+            LoadAllExtracts(c.m());
+            ADD_FAILURE() << "accepted: " << lines[1];
+        } catch (const FileError& e) {
+            EXPECT_EQ(e.path(), c.Path("103"));
+        }
+        EXPECT_EQ(ReadFileBytes(c.Path("103")), before103);
+        EXPECT_EQ(ReadFileBytes(c.Path("101")), before101);  // the good file is not rewritten either
+        EXPECT_TRUE(c.m().extracts[1].lines.empty());
+    }
+}
+
+TEST(Extracts, SaveAndSaveAsReload) {
+    ExtractFiles c;
+    WriteLines(c.Path("101"), {"101", "1", "-------", "Хор", "2", "Иванова", "0", "-", "0", "-", "-------"});
+    LoadAllExtracts(c.m());
+    c.m().sel.group = 1;
+    c.m().extracts[1].lines.push_back(ExtractLine{"Ритмика", 1, "Никто"});
+    SaveCurrentExtract(c.m());
+    EXPECT_EQ(c.m().extracts[1].lines[2].teacherGroup, "Неизвестный");
+    EXPECT_EQ(c.m().extracts[1].totalHours, 3);
+
+    SaveExtractAs(c.m(), "103");
+    EXPECT_EQ(ReadLines(c.Path("103"))[0], "103");
+    ASSERT_EQ(c.m().extracts[3].lines.size(), 2);
+    EXPECT_EQ(c.m().extracts[3].lines[1].discipline, "Хор");
+    EXPECT_THROW(SaveExtractAs(c.m(), "../101"), FileError);
+}
+
+TEST(Extracts, RemainingText) {
+    struct Case {
+        ExtractLine line;
+        std::array<int, 4> placed;
+        std::string text;
+    } cases[] = {
+        {{"Хор", 3, "Иванова"}, {0, 1, 0, 0}, "  2"},
+        {{"Хор", 3, "Иванова"}, {0, 3, 0, 0}, ""},
+        {{"Хор", 3, "Иванова"}, {0, 5, 0, 0}, ""},  // placed too often: nothing, never negative
+        {{"Язык", 0, "-", 2, "Смит", 2, "Шульц"}, {0, 0, 1, 0}, "1 / 2"},
+        {{"Язык", 0, "-", 2, "Смит", 2, "Шульц"}, {0, 0, 2, 1}, " / 1"},
+        {{"Язык", 0, "-", 2, "Смит", 2, "Шульц"}, {0, 0, 1, 2}, "1 / "},
+        {{"Язык", 0, "-", 2, "Смит", 2, "Шульц"}, {0, 0, 2, 3}, ""},
+        {{"Язык", 0, "-", 2, "Смит", 0, "-"}, {0, 0, 0, 0}, ""},  // neither shape
+    };
+    for (Case& k : cases) {
+        k.line.placed = k.placed;
+        EXPECT_EQ(RemainingText(k.line), k.text) << k.line.discipline << " " << k.placed[1] << k.placed[2];
+    }
+}
+
+TEST(Extracts, SpecialNamesBehaveAsOneClassEach) {
+    for (const char* n : {"Педпрактика", "Педагогическая практика"}) {
+        EXPECT_TRUE(IsTeachingPractice(n));
+        EXPECT_TRUE(CountsAsPracticeLoad(n));
+    }
+    EXPECT_FALSE(IsTeachingPractice("Практика"));
+    EXPECT_TRUE(CountsAsPracticeLoad("Практика"));
+    for (const char* n :
+         {"Дисциплины допподготовки", "Дисциплины дополнительной подготовки", "Дисциплины доп.подготовки"})
+        EXPECT_TRUE(IsAdditionalTraining(n));
+    EXPECT_FALSE(IsAdditionalTraining("дисциплины допподготовки"));
+    EXPECT_TRUE(IsOverviewDiscipline("Физическая культура"));
+    EXPECT_FALSE(IsOverviewDiscipline("Педпрактика"));
+}
+
+}  // namespace
