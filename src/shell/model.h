@@ -15,6 +15,8 @@
 #include "views/bells.h"
 #include "printing/pseudonyms.h"
 #include "workload/written_work.h"
+#include "timetable/specialisation_edit.h"  // week views and specialisation screen
+#include "views/week_views.h"
 
 // The current selections shared by every screen (positions, 1-based).
 struct Selection {
@@ -81,4 +83,8 @@ struct Model {
 
     // ---- shell
     ShellState shell;
+
+    // ---- week views and specialisation screen
+    WeekViewState weeks;
+    SpecialisationScreenState specScreen;
 };
