@@ -86,11 +86,11 @@ TEST(WeekScreens, DemoWeeksShowTheirTablesAndSwitch) {
     EXPECT_EQ(m.sel.day, 2);
     auto* large = dynamic_cast<LargeDayScreen*>(s.window->ScreenFor(ScreenId::kLargeTeacher));
     EXPECT_EQ(large->title()->text().toStdString(), LargeDayTitle(m, WeekView::Teacher, 2));
+    s.Shot(large, "large_teacher");
     large->DayClicked(3);
     EXPECT_EQ(m.sel.day, 3);
     EXPECT_EQ(large->dayCaption(3)->styleSheet().toStdString(), "color: #FF0000;");
     EXPECT_EQ(large->dayCaption(2)->styleSheet().toStdString(), "color: #0000FF;");
-    s.Shot(large, "large_teacher");
     emit large->title()->clicked();
     EXPECT_EQ(m.sel.screen, ScreenId::kWeekTeacher);
 

@@ -16,6 +16,8 @@ DrawnGrid* MakeGrid(QWidget* parent, int left, int top, int width, int height) {
     auto* g = new DrawnGrid(parent);
     g->setGeometry(left, top, width, height);
     g->SetRowHeight(kRow);
+    g->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    g->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     return g;
 }
 
@@ -104,7 +106,7 @@ void SpecialisationScreen::LayOut() {
                           int(C::TeacherForCell), int(C::TeacherForVariant)});
     });
 
-    lessons_ = MakeGrid(this, 220, 262, 785, 15 * (kRow + 1) + 2);
+    lessons_ = MakeGrid(this, 220, 262, 785, 15 * (kRow + 1) + 4);
     lessons_->SetFixedRows(1);
     lessons_->SetRowCount(15);
     lessons_->SetCellFunction([this](int r, int c) { return SpecialisationLessonTableCell(app_.model, r, c); });
