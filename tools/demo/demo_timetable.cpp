@@ -228,7 +228,7 @@ void BuildSpecialisations(Model& m, Composer& c, bool full) {
                 cell.room = h == s.hours && v % 2 == 0 ? "-" : m.rooms[(i * 7 + v * 2 + h) % m.rooms.size() + 1].number;
                 cell.lesson = 0;
             }
-        if (!full) s.cell(s.variants, s.hours).teacher = kUnknownTeacher;
+        if (!full) s.cell(s.variants, s.hours) = SpecialisationCell{};  // "Неизвестный", no room, not placed
         // Place every variant but the last at lessons 2.. (all of them in the full college).
         const int placedVariants = full ? s.variants : s.variants - 1;
         for (int v = 1; v <= placedVariants; ++v)
