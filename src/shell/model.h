@@ -17,6 +17,8 @@
 #include "workload/written_work.h"
 #include "timetable/composition.h"
 #include "timetable/division_plan.h"
+#include "timetable/specialisation_edit.h"  // week views and specialisation screen
+#include "views/week_views.h"
 
 // The current selections shared by every screen (positions, 1-based).
 struct Selection {
@@ -68,10 +70,10 @@ struct Model {
     Table<std::string, kMaxSpecialGroupLines> specialGroupLines;  // "gruppoi.set"
     std::array<OrdersList, kOrdersLists + 1> ordersLists;  // [1..5], loaded with the departments
 
-    // ---- timetable, extracts, specialisations, bells, shared lists
-
     // ---- shell
     ShellState shell;
+
+    // ---- timetable, extracts, specialisations, bells, shared lists
     Table<GroupTimetable, kMaxGroups> timetables;  // one per group, same positions
     Table<LessonLimits, kMaxGroups> lessonLimits;
     RoomOccupancy roomOccupancy;                    // derived
@@ -87,4 +89,8 @@ struct Model {
     // ---- composition: the group composition screen's state and the division tables' plan
     CompositionState composition;
     DivisionPlan divisionPlan;
+
+    // ---- week views and specialisation screen
+    WeekViewState weeks;
+    SpecialisationScreenState specScreen;
 };

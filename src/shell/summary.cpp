@@ -21,11 +21,11 @@ std::vector<std::string> SummaryLines(const Model& model, const Clock& clock) {
     lines.push_back("rooms: " + std::to_string(model.rooms.size()));
     lines.push_back("groups: " + std::to_string(model.groups.size()) + " (budget " + std::to_string(model.budgetGroups) +
                     ", contract " + std::to_string(model.contractGroups) + ")");
-    // The main menu's caption after start-up, with the lesson running at the clock's moment.
-    lines.push_back("caption: " + CaptionFor(model, ScreenId::kMainMenu, PresentMoment(model, clock)));
     // timetable, extracts, specialisations
     lines.push_back("specialisations: " + std::to_string(model.specialisations.size()));
     lines.push_back("extract lines: " + std::to_string(ExtractLineCount(model)));
     lines.push_back("placed lessons: " + std::to_string(PlacedLessonCount(model)));
+    // The main menu's caption after start-up, with the lesson running at the clock's moment.
+    lines.push_back("caption: " + CaptionFor(model, ScreenId::kMainMenu, PresentMoment(model, clock)));
     return lines;
 }

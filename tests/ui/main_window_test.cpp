@@ -150,7 +150,9 @@ TEST(MainWindow, MenuOptionsAndWeekTableSubmenus) {
     EXPECT_EQ(s.model->options.groupSheetSize, 2);
     EXPECT_FALSE(w.actionFor(MenuCommand::GroupSheetSize)->isChecked());
 
-    auto* week = static_cast<StubScreen*>(w.ScreenFor(ScreenId::kWeekGroup));
+    // A stand-in for the group week counts its redraws.
+    auto* week = new StubScreen(w.app());
+    w.AddScreen({ScreenId::kWeekGroup}, week);
     w.ShowScreen(ScreenId::kWeekGroup);
     int fills = week->fills;
     w.actionFor(MenuCommand::TeacherWeekArial)->trigger();

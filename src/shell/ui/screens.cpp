@@ -5,6 +5,9 @@
 #include "shell/ui/main_window.h"
 #include "timetable/ui/group_composition_screen.h"
 #include "store/ui/list_screens.h"
+#include "timetable/ui/specialisation_screen.h"
+#include "views/ui/large_day_screen.h"
+#include "views/ui/week_screen.h"
 
 void AddAllScreens(MainWindow& window) {
     // Each screen is added here with its ScreenIds.
@@ -12,4 +15,11 @@ void AddAllScreens(MainWindow& window) {
     window.AddScreen({7}, new GroupCompositionScreen(window.app()));
     window.AddScreen({3}, new RoomListScreen(window.app()));
     window.AddScreen({4}, new GroupListScreen(window.app()));
+    window.AddScreen({ScreenId::kWeekTeacher}, new WeekScreen(window.app(), WeekView::Teacher));
+    window.AddScreen({ScreenId::kWeekRoom}, new WeekScreen(window.app(), WeekView::Room));
+    window.AddScreen({ScreenId::kWeekGroup}, new WeekScreen(window.app(), WeekView::Group));
+    window.AddScreen({ScreenId::kLargeTeacher}, new LargeDayScreen(window.app(), WeekView::Teacher));
+    window.AddScreen({ScreenId::kLargeRoom}, new LargeDayScreen(window.app(), WeekView::Room));
+    window.AddScreen({ScreenId::kLargeGroup}, new LargeDayScreen(window.app(), WeekView::Group));
+    window.AddScreen({ScreenId::kSpecialisation}, new SpecialisationScreen(window.app()));
 }

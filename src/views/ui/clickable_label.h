@@ -1,0 +1,19 @@
+// A label that reports clicks (titles, day captions, mode labels).
+#pragma once
+#include <QLabel>
+#include <QMouseEvent>
+
+class ClickableLabel : public QLabel {
+    Q_OBJECT
+public:
+    using QLabel::QLabel;
+
+signals:
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent* e) override {
+        if (e->button() == Qt::LeftButton) emit clicked();
+        QLabel::mousePressEvent(e);
+    }
+};
