@@ -1,0 +1,194 @@
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "common/fixtures.h"
+#include "store/textfile.h"
+#include "store/textutil.h"
+
+namespace {
+
+struct ReadCase {
+    const char* name;
+    std::string bytes;
+    std::vector<std::string> expect;  // "i:" integer read, "s:" line read, "r:" real read
+};
+
+std::string Step(TextReader& r, const std::string& step) {
+    if (step[0] == 'i') return std::to_string(r.ReadInt());
+    if (step[0] == 'r') return FormatReal2(r.ReadReal());
+    if (step[0] == 'k') return r.Skip(), "";
+    return r.ReadLine();
+}
+
+}  // namespace
+
+TEST(TextReader, PositionalReadingRules) {
+    SetDecimalSeparator(',');
+    const ReadCase cases[] = {
+        {"count after blank lines", "\r\n\r\n  12\r\nnext\r\n", {"i", "s"}},
+        {"rest of integer line skipped", "7 штук\r\nдальше\r\n", {"i", "s"}},
+        {"blank string line is empty", "\r\nтекст\r\n", {"s", "s"}},
+        {"lone LF accepted", "3\nа б\nв", {"i", "s", "s"}},
+        {"ctrl-z ends text", "5\r\n\x1A" "6\r\n", {"i", "i", "s"}},
+        {"past the end gives empty and zero", "x", {"s", "s", "i"}},
+        {"separator skipped unchecked", "1\r\n=====\r\n2\r\n", {"i", "k", "i"}},
+        {"either decimal separator", "1,50\r\n2.25\r\n", {"r", "r"}},
+        {"blanks are kept in strings", "  два пробела \r\n", {"s"}},
+        {"tab before integer", "\t42\r\n", {"i"}},
+    };
+    const std::vector<std::vector<std::string>> expected = {
+        {"12", "next"},   {"7", "дальше"},    {"", "текст"},   {"3", "а б", "в"}, {"5", "0", ""},
+        {"x", "", "0"},   {"1", "", "2"},     {"1,50", "2,25"}, {"  два пробела "}, {"42"},
+    };
+    for (size_t k = 0; k < std::size(cases); ++k) {
+        std::string raw;
+        Utf8ToCp1251(cases[k].bytes, raw);
+        TextReader r(raw, "f");
+        std::vector<std::string> got;
+        for (const std::string& step : cases[k].expect) got.push_back(Step(r, step));
+        EXPECT_EQ(got, expected[k]) << cases[k].name;
+    }
+    SetDecimalSeparator('.');
+}
+
+TEST(TextReader, ConversionErrorsCarryTheRuntimeMessageAndFile) {
+    struct Case {
+        std::string bytes;
+        bool real;
+        std::string message;
+    } cases[] = {
+        {"abc\r\n", false, "Invalid numeric input"},
+        {"12x\r\n", false, "Invalid numeric input"},
+        {"\r\n", true, "'' is not a valid floating point value"},
+        {"1,5,0\r\n", true, "'1,5,0' is not a valid floating point value"},
+        {"полтора\r\n", true, "'полтора' is not a valid floating point value"},
+    };
+    for (const Case& c : cases) {
+        std::string raw;
+        Utf8ToCp1251(c.bytes, raw);
+        TextReader r(raw, "/data/x.kaf");
+        try {
+            if (c.real)
+                r.ReadReal();
+            else
+                r.ReadInt();
+            ADD_FAILURE() << "no error for " << c.bytes;
+        } catch (const FileError& e) {
+            EXPECT_EQ(e.what(), c.message);
+            EXPECT_EQ(e.path(), "/data/x.kaf");
+            EXPECT_EQ(e.Describe(), c.message + "\n/data/x.kaf");
+        }
+    }
+}
+
+TEST(TextWriter, WritesWindows1251WithCrLfAndLocaleSeparator) {
+    SetDecimalSeparator(',');
+    TextWriter w;
+    w.Line("Ёлка").Int(-15).Real(2.5).Real(0.125).Real(0).Separator().Line("");
+    EXPECT_EQ(w.bytes(), std::string("\xA8\xEB\xEA\xE0\r\n-15\r\n2,50\r\n0,13\r\n0,00\r\n-------\r\n\r\n"));
+    SetDecimalSeparator('.');
+    TextWriter p;
+    p.Real(12.345);
+    EXPECT_EQ(p.bytes(), "12.35\r\n");
+}
+
+TEST(TextWriter, RefusesTextWindows1251CannotHoldAndKeepsTheOldFile) {
+    TempFolder dir;
+    std::string path = dir / "a.set";
+    WriteLines(path, {"старое"});
+    TextWriter w;
+    w.Line("Zoë ✓");
+    try {
+        w.Save(path);
+        FAIL() << "saved";
+    } catch (const FileError& e) {
+        EXPECT_NE(std::string(e.what()).find("Windows-1251"), std::string::npos);
+        EXPECT_EQ(e.path(), path);
+    }
+    EXPECT_EQ(ReadLines(path), std::vector<std::string>{"старое"});
+}
+
+TEST(TextFiles, MissingFileAndAtomicReplace) {
+    TempFolder dir;
+    try {
+        TextReader::Open(dir / "нет.set");
+        FAIL();
+    } catch (const FileError& e) {
+        EXPECT_STREQ(e.what(), "File not found");
+        EXPECT_EQ(e.path(), dir / "нет.set");
+    }
+    // A write into a folder that does not exist fails before touching anything.
+    EXPECT_THROW(TextWriter().Line("x").Save(dir / "no/such/x.set"), FileError);
+
+    std::string path = dir / "b.set";
+    TextWriter().Line("1").Save(path);
+    TextWriter().Line("2").Line("3").Save(path);
+    EXPECT_EQ(ReadLines(path), (std::vector<std::string>{"2", "3"}));
+    // No temporary file is left behind.
+    int entries = 0;
+    for (auto& e : std::filesystem::directory_iterator(dir.path())) entries += e.is_regular_file();
+    EXPECT_EQ(entries, 1);
+}
+
+TEST(TextFiles, AccessDeniedIsReported) {
+    if (::geteuid() == 0) GTEST_SKIP() << "root ignores permissions";
+    TempFolder dir;
+    ::chmod(dir.path().c_str(), 0500);
+    try {
+        TextWriter().Line("x").Save(dir / "c.set");
+        ADD_FAILURE();
+    } catch (const FileError& e) {
+        EXPECT_STREQ(e.what(), "File access denied");
+    }
+    ::chmod(dir.path().c_str(), 0700);
+}
+
+TEST(Encoding, EveryByteSurvivesARoundTrip) {
+    std::string all;
+    for (int b = 1; b < 256; ++b)
+        if (b != 0x1A) all += static_cast<char>(b);
+    std::string back;
+    ASSERT_TRUE(Utf8ToCp1251(Cp1251ToUtf8(all), back));
+    EXPECT_EQ(back, all);
+    EXPECT_FALSE(IsCp1251Encodable("日本"));
+    EXPECT_TRUE(IsCp1251Encodable("Пётр №5 «кв.»"));
+}
+
+TEST(Conversions, TypedIntegersAndReals) {
+    EXPECT_EQ(ParseInteger("42"), 42);
+    EXPECT_EQ(ParseInteger("-3"), -3);
+    for (const char* bad : {"", "4 2", "11 ", "x", "99999999999"}) {
+        try {
+            ParseInteger(bad);
+            ADD_FAILURE() << bad;
+        } catch (const FileError& e) {
+            EXPECT_EQ(e.what(), "'" + std::string(bad) + "' is not a valid integer value");
+        }
+    }
+    EXPECT_DOUBLE_EQ(ParseReal("1,5"), 1.5);
+    EXPECT_DOUBLE_EQ(ParseReal("1.5"), 1.5);
+    EXPECT_THROW(ParseReal("1.5x"), FileError);
+}
+
+TEST(FileNames, UnsafeKeysAreRefused) {
+    EXPECT_EQ(FileNameProblem("Иванов"), "");
+    EXPECT_EQ(FileNameProblem("Римский-Корсаков"), "");
+    for (const char* bad : {"", "a/b", "a\\b", "..", "x..y", "tab\there", "日本"})
+        EXPECT_NE(FileNameProblem(bad), "") << bad;
+}
+
+TEST(CheckCount, RefusesBeyondCapacityNamingFileAndLimit) {
+    EXPECT_NO_THROW(CheckCount(30, 30, "f.kaf", "преподаватели"));
+    try {
+        CheckCount(31, 30, "f.kaf", "преподаватели");
+        FAIL();
+    } catch (const FileError& e) {
+        EXPECT_NE(std::string(e.what()).find("30"), std::string::npos);
+        EXPECT_EQ(e.path(), "f.kaf");
+    }
+    EXPECT_THROW(CheckCount(-1, 30, "f.kaf", "x"), FileError);
+}
