@@ -4,6 +4,7 @@
 #include <string>
 
 #include "shell/config.h"
+#include "shell/shell_state.h"
 #include "store/departments.h"
 #include "store/groups.h"
 #include "store/rooms.h"
@@ -77,4 +78,7 @@ struct Model {
     Table<int, kMaxGroups> absentTeacherGroups;     // group positions in list order
     Table<Pseudonym, kMaxPseudonyms> pseudonyms;    // sorted by fullName
     Table<WrittenWorkRule, kMaxWrittenWorkRules> writtenWorkRules;
+
+    // ---- shell
+    ShellState shell;
 };

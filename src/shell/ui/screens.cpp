@@ -1,7 +1,10 @@
 #include "shell/ui/screens.h"
 
+#include "shell/navigation.h"
+#include "shell/ui/main_menu_screen.h"
 #include "shell/ui/main_window.h"
 
 void AddAllScreens(MainWindow& window) {
     // Each screen is added here with its ScreenIds.
+    window.AddScreen({ScreenId::kMainMenu}, new MainMenuScreen(window.app()));
 }
