@@ -15,6 +15,8 @@
 #include "views/bells.h"
 #include "printing/pseudonyms.h"
 #include "workload/written_work.h"
+#include "timetable/teacher_composition.h"
+#include "timetable/auto_composition.h"
 
 // The current selections shared by every screen (positions, 1-based).
 struct Selection {
@@ -81,4 +83,9 @@ struct Model {
 
     // ---- shell
     ShellState shell;
+
+    // ---- teacher composition and automatic composition
+    TeacherComposition teacherComposition;
+    CompositionOptions composition;  // shared with the group composition screen
+    AutoCompositionState automat;
 };
