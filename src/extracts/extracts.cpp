@@ -135,9 +135,12 @@ void LoadAllExtracts(Model& model) {
         if (read[g]) texts[g].Save(ExtractPath(model, model.groups[g].number));
 }
 
-void SaveCurrentExtract(Model& model) {
-    const int g = model.sel.group;
+void SaveGroupExtract(const Model& model, int g) {
     ExtractText(model.groups[g].number, model.extracts[g]).Save(ExtractPath(model, model.groups[g].number));
+}
+
+void SaveCurrentExtract(Model& model) {
+    SaveGroupExtract(model, model.sel.group);
     LoadAllExtracts(model);
     ComputePlacedCounts(model);
 }

@@ -35,6 +35,8 @@ struct GroupExtract {
 // non-negative integer or "-", or a file that ends inside a record refuses the file
 // (FileError naming it), and then no extract changes and no file is written.
 void LoadAllExtracts(Model& model);
+// Writes group g's extract as it stands (no reload).
+void SaveGroupExtract(const Model& model, int group);
 // Writes the current group's extract, then loads all extracts again.
 void SaveCurrentExtract(Model& model);
 // Writes the current group's lines under another group number, then loads all.

@@ -33,6 +33,9 @@ TEST_F(Capacity, CountsBeyondTheTablesAreRefused) {
         {"otdel.set", {"9"}, LoadGroups, "8"},
         {"otdel.set", {"1", "ФО", "3", "13"}, LoadGroups, "12"},
         {"gruppy.set", {"61", "-------"}, LoadGroups, "60"},
+        {"gruprasp.set", {"0", "21", "-------"}, LoadGroups, "20"},
+        {"praktika.gru", {"61", "-------"}, LoadGroups, "60"},
+        {"pecataud.set", {"101"}, LoadRooms, "100"},
     };
     for (const Case& c : cases) {
         const std::string path = File(c.file);

@@ -18,3 +18,6 @@ void WriteDemoCollege(const std::string& dir, const DemoOptions& options);
 void WriteDemoConfig(const std::string& dir);
 void CreateDemoFolders(const AppConfig& config);
 void WriteDemoStore(Model& model, const DemoOptions& options);
+// Extracts, specialisations, a partly composed timetable with the teachers' codes,
+// lesson limits, bells, pseudonyms and written-work rules.
+void WriteDemoTimetable(Model& model, const DemoOptions& options);

@@ -66,5 +66,6 @@ void WriteDemoCollege(const std::string& dir, const DemoOptions& options) {
         ReadCatalogConfig(model->config);
         CreateDemoFolders(model->config);
         WriteDemoStore(*model, options);
+        WriteDemoTimetable(*model, options);
     }
 }

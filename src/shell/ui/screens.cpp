@@ -3,8 +3,11 @@
 #include "shell/navigation.h"
 #include "shell/ui/main_menu_screen.h"
 #include "shell/ui/main_window.h"
+#include "store/ui/list_screens.h"
 
 void AddAllScreens(MainWindow& window) {
     // Each screen is added here with its ScreenIds.
     window.AddScreen({ScreenId::kMainMenu}, new MainMenuScreen(window.app()));
+    window.AddScreen({3}, new RoomListScreen(window.app()));
+    window.AddScreen({4}, new GroupListScreen(window.app()));
 }
