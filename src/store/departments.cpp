@@ -220,7 +220,7 @@ bool AcceptText(Dialogs& dialogs, const std::string& text) {
 
 std::optional<TeacherRemovalRefusal> TeacherRemovalRefusalFor(const std::string& surname,
                                                                 const std::vector<ExtractTeacherNames>& extracts,
-                                                                const std::vector<SpecialisationTeacherNames>& specs) {
+                                                                const std::vector<SpecialisationTeacherNames>& specialisations) {
     auto names = [&](const std::vector<std::string>& list) {
         for (const std::string& s : list)
             if (s == surname) return true;
@@ -231,7 +231,7 @@ std::optional<TeacherRemovalRefusal> TeacherRemovalRefusalFor(const std::string&
         if (names(e.teachers)) lastGroup = &e;
     if (lastGroup) return TeacherRemovalRefusal{"У преподавателя нагрузка!", surname + " - " + lastGroup->group + " гр."};
     const SpecialisationTeacherNames* lastSpec = nullptr;
-    for (const SpecialisationTeacherNames& s : specs)
+    for (const SpecialisationTeacherNames& s : specialisations)
         if (names(s.teachers)) lastSpec = &s;
     if (lastSpec)
         return TeacherRemovalRefusal{"У преподавателя - специализация!",

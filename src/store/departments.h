@@ -101,7 +101,7 @@ struct TeacherRemovalRefusal {
 // Why `surname` may not be removed; nullopt when nothing names him.
 std::optional<TeacherRemovalRefusal> TeacherRemovalRefusalFor(const std::string& surname,
                                                                 const std::vector<ExtractTeacherNames>& extracts,
-                                                                const std::vector<SpecialisationTeacherNames>& specs);
+                                                                const std::vector<SpecialisationTeacherNames>& specialisations);
 
 // The department screen's three commands on the current department (model.sel.department);
 // each is confirmed first. Insert and remove take the selected position. True when the list changed.

@@ -211,16 +211,16 @@ TEST_F(TeacherCommands, ThirtyFirstTeacherIsRefused) {
 
 TEST(TeacherRemovalRefusal, NamesTheLastGroupThenTheLastSpecialisation) {
     std::vector<ExtractTeacherNames> extracts = {{"11", {"Белов"}}, {"21", {"-", "Белов"}}, {"31", {"Волков"}}};
-    std::vector<SpecialisationTeacherNames> specs = {{"Хор", 1, {"Белов", "Гусев"}}, {"Оркестр", 2, {"Гусев"}}};
-    auto load = TeacherRemovalRefusalFor("Белов", extracts, specs);
+    std::vector<SpecialisationTeacherNames> specialisations = {{"Хор", 1, {"Белов", "Гусев"}}, {"Оркестр", 2, {"Гусев"}}};
+    auto load = TeacherRemovalRefusalFor("Белов", extracts, specialisations);
     ASSERT_TRUE(load);
     EXPECT_EQ(load->prompt, "У преподавателя нагрузка!");
     EXPECT_EQ(load->text, "Белов - 21 гр.");
-    auto spec = TeacherRemovalRefusalFor("Гусев", extracts, specs);
-    ASSERT_TRUE(spec);
-    EXPECT_EQ(spec->prompt, "У преподавателя - специализация!");
-    EXPECT_EQ(spec->text, "Гусев - Оркестр - 2 курс");
-    EXPECT_FALSE(TeacherRemovalRefusalFor("белов", extracts, specs));
+    auto special = TeacherRemovalRefusalFor("Гусев", extracts, specialisations);
+    ASSERT_TRUE(special);
+    EXPECT_EQ(special->prompt, "У преподавателя - специализация!");
+    EXPECT_EQ(special->text, "Гусев - Оркестр - 2 курс");
+    EXPECT_FALSE(TeacherRemovalRefusalFor("белов", extracts, specialisations));
 }
 
 TEST_F(TeacherCommands, RemoveShiftsTheLaterTeachersAndDeletesTheOccupancyFile) {

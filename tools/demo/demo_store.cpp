@@ -227,13 +227,13 @@ void WriteLayouts(Model& model, bool full) {
 
 // ---------------------------------------------------------------- departments
 
-struct DepartmentSpec {
+struct DepartmentPlan {
     const char* title;
     const char* shortTitle;
     const char* fileKey;
     int teachers;
 };
-const DepartmentSpec kDepartments[] = {
+const DepartmentPlan kDepartments[] = {
     {"Предметно-цикловая комиссия фортепиано", "Фортепиано", "fortepiano", 14},
     {"Предметно-цикловая комиссия струнных инструментов", "Струнные", "strunnye", 12},
     {"Предметно-цикловая комиссия духовых и ударных инструментов", "Духовые", "duhovye", 12},
@@ -254,20 +254,20 @@ std::vector<Person> FillDepartments(Model& model, bool full, Dice& dice) {
     int next = 0;
     for (int d = 1; d <= count; ++d) {
         Department dep;
-        const DepartmentSpec& spec = kDepartments[std::min(d, kDepartmentCount) - 1];
+        const DepartmentPlan& plan = kDepartments[std::min(d, kDepartmentCount) - 1];
         bool last = d == count;
         if (full && !last) {
             dep.title = std::string(kDepartments[(d - 1) % (kDepartmentCount - 1)].title) + " " + std::to_string(d);
             dep.shortTitle = std::string(kDepartments[(d - 1) % (kDepartmentCount - 1)].shortTitle) + "-" + std::to_string(d);
             dep.fileKey = "kafedra" + std::to_string(d);
         } else {
-            const DepartmentSpec& s = last ? kDepartments[kDepartmentCount - 1] : spec;
+            const DepartmentPlan& s = last ? kDepartments[kDepartmentCount - 1] : plan;
             dep.title = s.title;
             dep.shortTitle = s.shortTitle;
             dep.fileKey = s.fileKey;
         }
         dep.extraTitle = "ПЦК";
-        int teachers = full ? kMaxTeachers : spec.teachers;
+        int teachers = full ? kMaxTeachers : plan.teachers;
         for (int k = 1; k <= teachers; ++k) {
             Person p = MakePerson(next++, dice);
             people.push_back(p);
@@ -343,7 +343,7 @@ void FillOrdersLists(Model& model, bool full, Dice& dice) {
 
 // ---------------------------------------------------------------- divisions and groups
 
-struct DivisionSpec {
+struct DivisionPlan {
     const char* name;
     const char* shortName;
     const char* code;
@@ -351,7 +351,7 @@ struct DivisionSpec {
     int base;
     const char* captions[2];
 };
-const DivisionSpec kDivisions[] = {
+const DivisionPlan kDivisions[] = {
     {"Фортепианное отделение", "ФО", "0501", "Инструм. исполнительство (фортепиано)", 9, {"Фортепиано", "Орган"}},
     {"Оркестровое отделение", "ОО", "0501", "Инструм. исполнительство (оркестровые)", 9, {"Струнные", "Духовые"}},
     {"Отделение народных инструментов", "НИ", "0501", "Инструм. исполнительство (народные)", 9,
@@ -369,9 +369,9 @@ void FillGroups(Model& model, const std::vector<Person>& tutors, bool full, Dice
     model.specialtyCodes.clear();
     int divisions = full ? kMaxDivisions : kDivisionCount;
     for (int d = 1; d <= divisions; ++d) {
-        const DivisionSpec& spec = kDivisions[(d - 1) % kDivisionCount];
+        const DivisionPlan& plan = kDivisions[(d - 1) % kDivisionCount];
         Division& div = model.divisions.push_back(Division{});
-        div.name = spec.name + (d > kDivisionCount ? std::string(" ") + std::to_string(d) : "");
+        div.name = plan.name + (d > kDivisionCount ? std::string(" ") + std::to_string(d) : "");
         for (int course = 1; course <= kCourses; ++course) {
             // two groups in the first courses of the larger divisions, the second one on contract
             int count = full ? 2 : (d <= 3 || (d == 6 && course <= 2) ? 2 : 1);
@@ -380,17 +380,17 @@ void FillGroups(Model& model, const std::vector<Person>& tutors, bool full, Dice
                 if (model.groups.full()) break;
                 Group g;
                 g.number = std::to_string(course) + std::to_string(d) + std::to_string(k);
-                g.division = spec.shortName;
-                g.base = spec.base == 11 && k == 2 ? 9 : spec.base;
+                g.division = plan.shortName;
+                g.base = plan.base == 11 && k == 2 ? 9 : plan.base;
                 g.course = course;
-                g.specialty = spec.specialty;
-                g.code = spec.code;
+                g.specialty = plan.specialty;
+                g.code = plan.code;
                 g.financing = k == 2 && (d % 2 == 0 || course >= 3) ? 2 : 1;
                 const Person& tutor = tutors[(d * 11 + course * 3 + k * 7) % tutors.size()];
                 g.classTutor = tutor.surname + " " + tutor.initials;
                 g.practiceDay = d == 6 && course >= 2 ? 2 + course % 3 : 0;
                 model.groups.push_back(g);
-                DivisionCell cell{g.number, spec.captions[k - 1], g.financing == 2 ? "дог" : "б", 8 + dice(17)};
+                DivisionCell cell{g.number, plan.captions[k - 1], g.financing == 2 ? "дог" : "б", 8 + dice(17)};
                 div.courses[course].push_back(cell);
             }
         }
