@@ -19,6 +19,13 @@ const Teacher& CurrentTeacher(const Model& m) {
     return d.teachers.valid(m.sel.teacher) ? d.teachers[m.sel.teacher] : kNoTeacher;
 }
 
+// The total of absent teachers over the departments (the absent list stops at its capacity).
+int AbsentTotal(const Model& m) {
+    int total = 0;
+    for (const Department& d : m.departments) total += d.absentCount;
+    return total;
+}
+
 std::string DayName(int day) { return day >= 1 && day <= 7 ? kDayNames[day] : ""; }
 
 std::string NowSuffix(const NowMoment& now) {
@@ -36,7 +43,7 @@ std::string Composed(const Model& m, int id, const NowMoment& now) {
         case S::kDepartment:
             return "Преподаватели : " + std::to_string(m.staffTeachers) + " + " + std::to_string(m.partTimeTeachers) +
                    " совм. = " + std::to_string(m.allTeachers) + " (отсутствует - " +
-                   std::to_string(m.absentTeachers.size()) + ") " + nowText;
+                   std::to_string(AbsentTotal(m)) + ") " + nowText;
         case S::kRoomList:
             return "Аудитории - " + std::to_string(m.rooms.size()) + nowText;
         case S::kGroupList:
@@ -93,7 +100,8 @@ std::string Composed(const Model& m, int id, const NowMoment& now) {
         case S::kDivision:
             return m.config.titlePrefix + " : Отделение : " + t.divisionName + " (курсы и группы) " + nowText;
         case S::kDayTeachers:
-            return "День : " + day + (t.teacherTableMode == 2 ? " : Преподаватели / Аудитории" : " : Преподаватели / Группы");
+            return "День : " + day +
+                   (t.teacherTableMode == 2 ? " : Преподаватели / Аудитории" : " : Преподаватели / Группы");
         case S::kDayRooms:
             return "День : " + day + " : Аудитории / Группы";
         case S::kDayGroups:
@@ -138,7 +146,7 @@ std::string Composed(const Model& m, int id, const NowMoment& now) {
         case S::kMainDisciplines:
             return "Основные дисциплины";
         case S::kSubstitution:
-            return "Замещение отсутствующих преподавателей - " + std::to_string(m.absentTeachers.size());
+            return "Замещение отсутствующих преподавателей - " + std::to_string(AbsentTotal(m));
         case S::kExtractEdit:
             return t.extractEditHeading;
         default:
@@ -159,7 +167,9 @@ const std::vector<int>& AllScreenIds() {
 NowMoment PresentMoment(const Model& model, const Clock& clock) {
     NowMoment now;
     now.today = clock.Now().weekday;
-    // The running lesson: set here from the bell schedule once it is loaded.
+    // The running lesson comes from the bell schedule's NowState; until the bells
+    // are part of the model no lesson counts as running. Hook:
+    //     now.lesson = ComputeNowState(model, clock).lesson;
     now.lesson = 0;
     return now;
 }

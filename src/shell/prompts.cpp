@@ -1,5 +1,7 @@
 #include "shell/prompts.h"
 
+#include "store/groups.h"
+
 void AskTeacher(Model& model, Dialogs& dialogs) {
     const Department* dep = model.departments.valid(model.sel.department) ? &model.departments[model.sel.department]
                                                                            : nullptr;
@@ -18,4 +20,24 @@ void AskTeacher(Model& model, Dialogs& dialogs) {
             }
         }
     }
+}
+
+namespace {
+
+std::string CurrentGroupNumber(const Model& model) {
+    return model.groups.valid(model.sel.group) ? model.groups[model.sel.group].number : "";
+}
+
+}  // namespace
+
+void AskGroup(Model& model, Dialogs& dialogs) {
+    std::string answer = dialogs.Input("Переход к другой группе", "Введите номер группы", CurrentGroupNumber(model));
+    if (!answer.empty()) FindGroup(model, answer);
+}
+
+void AskExtractGroup(Model& model, Dialogs& dialogs, ScreenSwitch& screens) {
+    std::string answer = dialogs.Input("Показать выписку по группе...", "Номер группы?", CurrentGroupNumber(model));
+    if (answer.empty()) return;
+    FindGroup(model, answer);
+    screens.ShowScreen(ScreenId::kExtract);
 }

@@ -210,6 +210,7 @@ TEST(Switch, ShowingScreensKeepsSelectionsAndSubstitutionNeedsAnAbsentTeacher) {
     screens.ShowScreen(ScreenId::kSubstitution);
     EXPECT_EQ(m->sel.screen, ScreenId::kWeekGroup) << "nobody is absent: nothing happens";
     m->absentTeachers.push_back(AbsentTeacher{"Петров", "Петров А.Б."});
+    m->departments[2].absentCount = 1;
     screens.ShowScreen(ScreenId::kSubstitution);
     EXPECT_EQ(m->sel.screen, ScreenId::kSubstitution);
     EXPECT_EQ(screens.caption, "Замещение отсутствующих преподавателей - 1");
@@ -405,6 +406,45 @@ TEST(Summary, CaptionOfTheMainMenuAfterStartUp) {
     EXPECT_NE(std::find(lines.begin(), lines.end(),
                         "caption: Колледж искусств имени А.Г. Рубинштейна : Урокосет : 1-е полугодие : Главное меню"),
               lines.end());
+}
+
+}  // namespace
+
+namespace {
+
+TEST(AskGroup, FindsTheGroupOrKeepsTheSelection) {
+    struct Case {
+        std::optional<std::string> answer;
+        int group;
+    };
+    const Case cases[] = {{"11", 1}, {"99", 2}, {"", 2}, {std::nullopt, 2}};
+    for (const Case& c : cases) {
+        auto m = SmallCollege();
+        ScriptedDialogs dialogs;
+        dialogs.Answer(c.answer);
+        AskGroup(*m, dialogs);
+        EXPECT_EQ(m->sel.group, c.group) << c.answer.value_or("<cancel>");
+        ASSERT_EQ(dialogs.shown.size(), 1u);
+        EXPECT_EQ(dialogs.shown[0].caption, "Переход к другой группе");
+        EXPECT_EQ(dialogs.shown[0].text, "Введите номер группы");
+        EXPECT_EQ(dialogs.shown[0].def, "21");
+    }
+}
+
+TEST(AskExtractGroup, ShowsTheExtractOfTheGroupFound) {
+    auto m = SmallCollege();
+    FixedClock clock(DateTime{});
+    HeadlessScreens screens(*m, clock);
+    ScriptedDialogs dialogs;
+    dialogs.Answer("").Answer("11");
+    AskExtractGroup(*m, dialogs, screens);
+    EXPECT_EQ(m->sel.screen, 1) << "an empty answer shows nothing";
+    AskExtractGroup(*m, dialogs, screens);
+    EXPECT_EQ(m->sel.group, 1);
+    EXPECT_EQ(m->sel.screen, ScreenId::kExtract);
+    EXPECT_EQ(dialogs.shown[1].caption, "Показать выписку по группе...");
+    EXPECT_EQ(dialogs.shown[1].text, "Номер группы?");
+    EXPECT_EQ(dialogs.shown[1].def, "21");
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "platform/qt/qt_dialogs.h"
 #include "shell/catalog.h"
 #include "shell/display.h"
+#include "shell/prompts.h"
 #include "shell/ui/hints.h"
 #include "store/textfile.h"
 
@@ -65,6 +66,7 @@ void MainWindow::AddOwnCommands() {
         AddCommand(static_cast<C>(static_cast<int>(C::Catalog1) + n - 1), [this, n] { ChooseCatalog(n); });
     AddCommand(C::Exit, [this] { Exit(); });
     AddCommand(C::MainMenu, [this] { ::ShowMainMenu(*this); });
+    AddCommand(C::ExtractPrompt, [this] { AskExtractGroup(app_.model, app_.dialogs, *this); });
     AddCommand(C::Hints, [this] {
         OptionCommand(app_.model, *this, DisplayOption::Hints);
         ApplyHints(this, app_.model.options.hints);
@@ -76,12 +78,18 @@ void MainWindow::AddOwnCommands() {
     for (auto [command, option] : options)
         AddCommand(command, [this, option] { OptionCommand(app_.model, *this, option); });
     const std::pair<C, WeekTableCommand> week[] = {
-        {C::TeacherWeekFontColour, WeekTableCommand::FontColour}, {C::TeacherWeekTimes, WeekTableCommand::FontTimes},
-        {C::TeacherWeekArial, WeekTableCommand::FontArial},       {C::TeacherWeekFontStyle, WeekTableCommand::FontStyle},
-        {C::TeacherWeekBackground, WeekTableCommand::Background}, {C::TeacherWeekStandard, WeekTableCommand::Standard},
-        {C::GroupWeekFontColour, WeekTableCommand::FontColour},   {C::GroupWeekTimes, WeekTableCommand::FontTimes},
-        {C::GroupWeekArial, WeekTableCommand::FontArial},         {C::GroupWeekFontStyle, WeekTableCommand::FontStyle},
-        {C::GroupWeekBackground, WeekTableCommand::Background},   {C::GroupWeekStandard, WeekTableCommand::Standard}};
+        {C::TeacherWeekFontColour, WeekTableCommand::FontColour},
+        {C::TeacherWeekTimes, WeekTableCommand::FontTimes},
+        {C::TeacherWeekArial, WeekTableCommand::FontArial},
+        {C::TeacherWeekFontStyle, WeekTableCommand::FontStyle},
+        {C::TeacherWeekBackground, WeekTableCommand::Background},
+        {C::TeacherWeekStandard, WeekTableCommand::Standard},
+        {C::GroupWeekFontColour, WeekTableCommand::FontColour},
+        {C::GroupWeekTimes, WeekTableCommand::FontTimes},
+        {C::GroupWeekArial, WeekTableCommand::FontArial},
+        {C::GroupWeekFontStyle, WeekTableCommand::FontStyle},
+        {C::GroupWeekBackground, WeekTableCommand::Background},
+        {C::GroupWeekStandard, WeekTableCommand::Standard}};
     for (auto [command, what] : week) {
         const int screen = FindMenuItem(command)->screen;
         AddCommand(command, [this, screen, what] {
@@ -130,6 +138,14 @@ void MainWindow::UpdateMenus() {
         if (item.command >= MenuCommand::RoomSet1 && item.command <= MenuCommand::RoomSet3)
             action->setText(Q(MenuItemText(m, item)));
         if (auto checked = MenuItemChecked(m, item.command)) action->setChecked(*checked);
+    }
+    // A submenu is enabled while any of its items is; deeper paths come later in
+    // the map's order, so walk it backwards.
+    for (auto it = menus_.rbegin(); it != menus_.rend(); ++it) {
+        if (it->first.find('|') == std::string::npos) continue;
+        bool any = false;
+        for (QAction* a : it->second->actions()) any = any || (!a->isSeparator() && a->isEnabled());
+        it->second->menuAction()->setEnabled(any);
     }
     if (QMenu* automat = menuFor("Автомат")) automat->menuAction()->setEnabled(AutomatMenuEnabled(m));
 }

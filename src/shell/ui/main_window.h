@@ -23,7 +23,9 @@ public:
     bool Start(const std::string& workFolder);
 
     AppContext& app() { return app_; }
-    QAction* catalogAction(int n) const { return actionFor(static_cast<MenuCommand>(static_cast<int>(MenuCommand::Catalog1) + n - 1)); }
+    QAction* catalogAction(int n) const {
+        return actionFor(static_cast<MenuCommand>(static_cast<int>(MenuCommand::Catalog1) + n - 1));
+    }
     QAction* exitAction() const { return actionFor(MenuCommand::Exit); }
 
     // StartupWindow
