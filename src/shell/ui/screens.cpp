@@ -4,10 +4,13 @@
 #include "shell/ui/main_menu_screen.h"
 #include "shell/ui/main_window.h"
 #include "store/ui/list_screens.h"
+#include "timetable/ui/teacher_composition_screen.h"
 
 void AddAllScreens(MainWindow& window) {
     // Each screen is added here with its ScreenIds.
     window.AddScreen({ScreenId::kMainMenu}, new MainMenuScreen(window.app()));
     window.AddScreen({3}, new RoomListScreen(window.app()));
     window.AddScreen({4}, new GroupListScreen(window.app()));
+    window.AddScreen({ScreenId::kTeacherComposition}, new TeacherCompositionScreen(window.app()));
+    AddAutomatCommands(window);
 }
