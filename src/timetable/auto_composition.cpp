@@ -1,6 +1,7 @@
 #include "timetable/auto_composition.h"
 
 #include <algorithm>
+#include <unordered_map>
 
 #include "platform/dialogs.h"
 #include "shell/model.h"
@@ -50,6 +51,39 @@ void CountGroupLines(Model& m, int group) {
         for (int d = 1; d <= kDays; ++d)
             for (int l = 1; l <= kLessons; ++l)
                 for (int p = 1; p <= 3; ++p) line.placed[p] += t.at(d, l).part(p).discipline == line.discipline;
+    }
+}
+
+// Room name -> position of its last match in the room list.
+using RoomPositions = std::unordered_map<std::string, int>;
+
+RoomPositions RoomPositionsOf(const Model& m) {
+    RoomPositions positions;
+    for (int r = 1; r <= m.rooms.size(); ++r) positions[m.rooms[r].number] = r;
+    return positions;
+}
+
+// The room occupancy of one (day, lesson) computed afresh, as ComputeRoomOccupancy()
+// computes it. Placing a lesson changes only that slot, so the whole table is then
+// as a full recomputation would leave it.
+void RecomputeRoomOccupancyAt(Model& m, const RoomPositions& positions, int day, int lesson) {
+    for (int r = 1; r <= m.rooms.size(); ++r) m.roomOccupancy.cells[r][day][lesson] = 0;
+    auto mark = [&](const std::string& room) {
+        if (room == "-") return;
+        auto it = positions.find(room);
+        if (it != positions.end()) m.roomOccupancy.cells[it->second][day][lesson] = 1;
+    };
+    for (int g = 1; g <= m.timetables.size(); ++g) {
+        const LessonCell& c = m.timetables[g].at(day, lesson);
+        mark(c.group.room);
+        mark(c.sub1.room);
+        mark(c.sub2.room);
+    }
+    for (const Specialisation& s : m.specialisations) {
+        if (s.day != day) continue;
+        for (int v = 1; v <= s.variants; ++v)
+            for (int h = 1; h <= s.hours; ++h)
+                if (s.cell(v, h).lesson == lesson) mark(s.cell(v, h).room);
     }
 }
 
@@ -114,6 +148,8 @@ WeekMarks BusyLessons(const Teacher& teacher) {
 void PlaceLine(Model& model, int line, const WeekMarks& occupied, const WeekMarks& busy,
                std::vector<PlacedLesson>* placed) {
     const int g = model.sel.group;
+    const RoomPositions positions = RoomPositionsOf(model);
+    ComputeRoomOccupancy(model);
     Teacher* teacher = CurrentTeacher(model);
     if (!teacher) return;
     const ExtractLine& x = model.extracts[g].lines[line];
@@ -131,9 +167,12 @@ void PlaceLine(Model& model, int line, const WeekMarks& occupied, const WeekMark
             LessonEntry& entry = t.at(d, l).group;
             entry.discipline = discipline;
             entry.teacher = name;
-            ComputeRoomOccupancy(model);
+            RecomputeRoomOccupancyAt(model, positions, d, l);
             std::string room = KeeperRoom(model, name, d, l);
-            if (!room.empty()) entry.room = room;
+            if (!room.empty()) {
+                entry.room = room;
+                RecomputeRoomOccupancyAt(model, positions, d, l);
+            }
             SaveGroupTimetable(model, g);
             SetCode(*teacher, d, l, '3');
             SaveOccupancy(model, model.sel.department, model.sel.teacher);
