@@ -68,8 +68,8 @@ std::string Normalised(const Surnames& known, const std::string& teacher) {
     return teacher == "-" || known.count(teacher) ? teacher : kUnknownTeacher;
 }
 
-void ReadExtract(const Surnames& known, const std::string& path, GroupExtract& x) {
-    TextReader r = TextReader::Open(path);
+void ReadExtract(const Surnames& known, TextReader r, GroupExtract& x) {
+    const std::string path = r.path();
     r.Skip();
     long count = r.ReadInt();
     CheckCount(count, kMaxExtractLines, path, "строки выписки");
@@ -101,6 +101,21 @@ TextWriter ExtractText(const std::string& number, const GroupExtract& x) {
     return w;
 }
 
+// The file's text as UTF-8 with CR LF line ends, to compare with what a file holds.
+std::string ExtractUtf8(const std::string& number, const GroupExtract& x) {
+    std::string t;
+    auto line = [&t](const std::string& s) { t += s, t += "\r\n"; };
+    line(number);
+    line(std::to_string(x.lines.size()));
+    line(kSeparator);
+    for (const ExtractLine& l : x.lines) {
+        line(l.discipline), line(std::to_string(l.hoursGroup)), line(l.teacherGroup);
+        line(std::to_string(l.hoursSub1)), line(l.teacherSub1), line(std::to_string(l.hoursSub2)), line(l.teacherSub2);
+        line(kSeparator);
+    }
+    return t;
+}
+
 }  // namespace
 
 std::string ExtractFileBytes(const std::string& number, const GroupExtract& x) {
@@ -126,9 +141,11 @@ void LoadAllExtracts(Model& model) {
             (*fresh)[g].totalHours = 0;
             continue;
         }
-        ReadExtract(known, path, (*fresh)[g]);
-        texts[g] = ExtractText(number, (*fresh)[g]);
-        read[g] = true;
+        const std::string bytes = ReadFileBytes(path);
+        ReadExtract(known, TextReader(bytes, path), (*fresh)[g]);
+        // A file already in normalised form would be rewritten byte for byte; it is left as it is.
+        read[g] = ExtractUtf8(number, (*fresh)[g]) != Cp1251ToUtf8(bytes);
+        if (read[g]) texts[g] = ExtractText(number, (*fresh)[g]);
     }
     model.extracts = *fresh;
     for (int g = 1; g <= n; ++g)

@@ -30,7 +30,8 @@ struct GroupExtract {
 };
 
 // Reads every group's ".vyp" (a missing one leaves the group without lines),
-// normalises the teachers and rewrites every file read. Every file is checked
+// normalises the teachers and rewrites every file read whose normalised text differs
+// from what it holds (an identical rewrite is skipped). Every file is checked
 // before anything changes: a line count above 30, an hours field that is not a
 // non-negative integer or "-", or a file that ends inside a record refuses the file
 // (FileError naming it), and then no extract changes and no file is written.

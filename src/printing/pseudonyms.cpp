@@ -45,8 +45,22 @@ void LoadPseudonyms(Model& model) {
     }
     CheckCount(static_cast<long>(list.size()), kMaxPseudonyms, path, "псевдонимы");
     // The list is kept in order of the full names; a file out of order is put in order here.
-    std::stable_sort(list.begin(), list.end(),
-                     [](const Pseudonym& a, const Pseudonym& b) { return PseudonymNameLess(a.fullName, b.fullName); });
+    std::vector<std::string> keys;
+    keys.reserve(list.size());
+    for (const Pseudonym& p : list) keys.push_back(Cp1251Codes(p.fullName));
+    auto less = [](const std::string& a, const std::string& b) {
+        return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+            return static_cast<unsigned char>(x) < static_cast<unsigned char>(y);
+        });
+    };
+    if (!std::is_sorted(keys.begin(), keys.end(), less)) {
+        std::vector<size_t> order(list.size());
+        for (size_t i = 0; i < order.size(); ++i) order[i] = i;
+        std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) { return less(keys[a], keys[b]); });
+        std::vector<Pseudonym> sorted;
+        for (size_t i : order) sorted.push_back(list[i]);
+        list.swap(sorted);
+    }
     model.pseudonyms.clear();
     for (const Pseudonym& p : list) model.pseudonyms.push_back(p);
 }

@@ -1,8 +1,8 @@
 #include "timetable/specialisation.h"
 
 #include <memory>
+#include <unordered_set>
 
-#include "extracts/extracts.h"
 #include "shell/model.h"
 #include "store/textfile.h"
 
@@ -55,6 +55,9 @@ void LoadSpecialisations(Model& model) {
     // Everything is read into a fresh table first, so a refused file leaves the
     // specialisations as they were.
     auto fresh = std::make_unique<Table<Specialisation, kMaxSpecialisations>>();
+    std::unordered_set<std::string> known;
+    for (const Department& d : model.departments)
+        for (const Teacher& t : d.teachers) known.insert(t.surname);
     const std::string listPath = ListPath(model);
     TextReader list = TextReader::Open(listPath);
     long count = list.ReadInt();
@@ -93,7 +96,7 @@ void LoadSpecialisations(Model& model) {
                 long lesson = r.ReadInt();
                 CheckRange(lesson, 0, kLessons, path, "номер урока");
                 c.lesson = static_cast<int>(lesson);
-                if (!TeacherInAnyDepartment(model, c.teacher)) c = SpecialisationCell{};
+                if (!known.count(c.teacher)) c = SpecialisationCell{};
             }
             r.Skip();
         }

@@ -102,9 +102,8 @@ std::string LimitsFileBytes(const std::string& groupName, const LessonLimits& li
 void LoadAllTimetables(Model& model) {
     const AppConfig& c = model.config;
     const int n = model.groups.size();
-    model.timetables.clear();
+    // Every entry of groups 1..n is read from its file below; resize clears the rest.
     model.timetables.resize(n);
-    model.lessonLimits.clear();
     model.lessonLimits.resize(n);
     for (int g = 1; g <= n; ++g) {
         const std::string& name = model.groups[g].number;

@@ -18,7 +18,7 @@ struct SmallCollege {
         c.timetableFolder = root + "ras/";
         c.autoFolder = root + "avtomat.urk/";
         c.extractsFolder = root + "vyp/";
-        c.specialisationFolder = root + "spec/";
+        c.specialisationFolder = root + "specializ/";
         c.bellsFolder = root + "zvonki/";
         c.listsFolder = root + "spiski/";
         for (const std::string* f : {&c.timetableFolder, &c.autoFolder, &c.extractsFolder, &c.specialisationFolder,

@@ -19,13 +19,13 @@ namespace {
 
 enum LineKind { kGroupLine, kSplitLine, kPractice, kAdditional, kUnassigned };
 
-struct LineSpec {
+struct LinePlan {
     const char* name;
     int hours;
     LineKind kind;
 };
 
-const LineSpec kLines[] = {
+const LinePlan kLines[] = {
     {"Сольфеджио", 2, kGroupLine},
     {"Музыкальная литература (зарубежная и отечественная)", 2, kGroupLine},
     {"История мировой культуры", 1, kGroupLine},
@@ -162,25 +162,25 @@ void BuildExtracts(Model& m, const Composer& c, bool full) {
             return c.TeacherCount() == 0 ? std::string(kUnknownTeacher)
                                          : c.TeacherAt(line * perLine + (g + offset) % perLine);
         };
-        for (const LineSpec& spec : kLines) {
+        for (const LinePlan& plan : kLines) {
             ++k;
             ExtractLine line;
-            line.discipline = spec.name;
+            line.discipline = plan.name;
             if (k == 7 && g % 3 == 0) line.discipline = "Ф. Физическая культура";
-            switch (spec.kind) {
+            switch (plan.kind) {
                 case kGroupLine:
-                    line.hoursGroup = spec.hours;
+                    line.hoursGroup = plan.hours;
                     line.teacherGroup = teacherFor(k, 0);
                     break;
                 case kSplitLine:  // English for subgroup 1, German for subgroup 2
-                    line.hoursSub1 = line.hoursSub2 = spec.hours;
+                    line.hoursSub1 = line.hoursSub2 = plan.hours;
                     line.teacherSub1 = teacherFor(k, 0);
                     line.teacherSub2 = teacherFor(k, 1);
                     break;
                 case kPractice:
-                case kAdditional: line.hoursGroup = spec.hours; break;
+                case kAdditional: line.hoursGroup = plan.hours; break;
                 case kUnassigned:
-                    line.hoursGroup = spec.hours;
+                    line.hoursGroup = plan.hours;
                     line.teacherGroup = g % 4 == 1 ? std::string(kUnknownTeacher) : teacherFor(k, 0);
                     break;
             }
@@ -228,7 +228,7 @@ void BuildSpecialisations(Model& m, Composer& c, bool full) {
                 cell.room = h == s.hours && v % 2 == 0 ? "-" : m.rooms[(i * 7 + v * 2 + h) % m.rooms.size() + 1].number;
                 cell.lesson = 0;
             }
-        if (!full) s.cell(s.variants, s.hours).teacher = kUnknownTeacher;
+        if (!full) s.cell(s.variants, s.hours) = SpecialisationCell{};  // "Неизвестный", no room, not placed
         // Place every variant but the last at lessons 2.. (all of them in the full college).
         const int placedVariants = full ? s.variants : s.variants - 1;
         for (int v = 1; v <= placedVariants; ++v)
