@@ -17,6 +17,8 @@
 #include "workload/written_work.h"
 #include "timetable/teacher_composition.h"
 #include "timetable/auto_composition.h"
+#include "timetable/composition.h"
+#include "timetable/division_plan.h"
 
 // The current selections shared by every screen (positions, 1-based).
 struct Selection {
@@ -84,8 +86,11 @@ struct Model {
     // ---- shell
     ShellState shell;
 
+    // ---- composition: the group composition screen's state and the division tables' plan
+    CompositionState composition;
+    DivisionPlan divisionPlan;
+
     // ---- teacher composition and automatic composition
     TeacherComposition teacherComposition;
-    CompositionOptions composition;  // shared with the group composition screen
     AutoCompositionState automat;
 };

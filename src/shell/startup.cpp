@@ -6,6 +6,7 @@
 #include "store/textfile.h"
 #include "extracts/extracts.h"
 #include "printing/pseudonyms.h"
+#include "timetable/division_plan.h"
 #include "timetable/specialisation.h"
 #include "timetable/timetable.h"
 #include "views/bells.h"
@@ -66,6 +67,7 @@ void RunStartup(Model& model, const std::string& workFolder, const Clock& clock,
     // Step 7, the day-name tables, are constants (kShortDayNames and the others).
     window.SetTitle(StartupTitle(model));
     LoadData(model);
+    LoadDivisionPlan(model);  // step 10: placement of the composition screen's division tables
     window.LayOutScreens(model);
     model.loaded = true;
     window.ShowMainMenu(model);

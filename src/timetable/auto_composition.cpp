@@ -213,10 +213,6 @@ std::vector<PlacedLesson> ComposeWholeGroupLines(Model& model, const CaptionFunc
     return placed;
 }
 
-void ToggleLimitsShown(Model& model) { model.automat.limitsShown = !model.automat.limitsShown; }
-
-void ToggleLimitsForm(Model& model) { model.automat.limitsForm = Toggled(model.automat.limitsForm); }
-
 bool FirstLessonAllDays(Model& model, Dialogs& dialogs) {
     return LimitForAllDays(model, dialogs, "Начало уроков на все дни недели", "1-й урок?", true);
 }

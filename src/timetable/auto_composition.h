@@ -13,9 +13,7 @@ struct ExtractLine;
 class Dialogs;
 
 struct AutoCompositionState {
-    bool running = false;     // set while ComposeWholeGroupLines runs; cleared on every screen switch
-    bool limitsShown = false; // the group composition screen marks the first and last lessons
-    int limitsForm = 1;       // 1 filled cell, 2 small circle
+    bool running = false;  // set while ComposeWholeGroupLines runs; cleared on every screen switch
 };
 
 // What composition placed, in the order placed.
@@ -49,10 +47,9 @@ void PlaceLine(Model& model, int line, const WeekMarks& occupied, const WeekMark
 // Every whole-group line of the current group still lacking lessons, in line order.
 std::vector<PlacedLesson> ComposeWholeGroupLines(Model& model, const CaptionFunction& caption = {});
 
-// The "Автомат" items. The limits items and composition act only on the group
+// The "Автомат" items (the limits display and its form are switched by the group
+// composition screen's own toggles). The limits items act only on the group
 // composition screen; true when something changed (the caller then redraws).
-void ToggleLimitsShown(Model& model);
-void ToggleLimitsForm(Model& model);
 bool FirstLessonAllDays(Model& model, Dialogs& dialogs);
 bool LastLessonAllDays(Model& model, Dialogs& dialogs);
 bool ClearWholeGroupLessons(Model& model, Dialogs& dialogs);

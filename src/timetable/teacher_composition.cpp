@@ -98,7 +98,7 @@ std::string CurrentTeacherSurname(const Model& model) {
 }
 
 Colour CompleteColour(const Model& model) {
-    return model.composition.completeColour == 2 ? 0xC0C0C0 : model.config.colourC;
+    return model.composition.completeColour == 2 ? 0xC0C0C0 : CompositionFreeColour(model);
 }
 
 // ---------------------------------------------------------------- the line list
@@ -298,7 +298,7 @@ bool PlaceTeacherLesson(Model& model, int day, int lesson) {
     LessonEntry& entry = cell.part(tc.mode - 1);
     entry.discipline = selected->discipline;
     entry.teacher = teacher->surname;
-    if (model.composition.autoRoomForKeepers && teacher->room != "-") {
+    if (model.composition.autoRoom == 1 && teacher->room != "-") {
         // The occupancy is recomputed here so that a room taken since the last
         // redraw of another screen is never given twice.
         ComputeRoomOccupancy(model);

@@ -23,12 +23,6 @@ struct TeacherLine {
     bool complete = false;
 };
 
-// Options the group composition screen shares with this one.
-struct CompositionOptions {
-    bool autoRoomForKeepers = true;  // "Автоматически ставить аудиторию завкабинетами"
-    int completeColour = 1;          // 1 the configured free colour, 2 silver
-};
-
 struct TeacherComposition {
     Table<TeacherLine, kMaxTeacherLines> lines;
     // 0 idle, 1 information about the selected line, 2 / 3 / 4 placing it for the
@@ -73,5 +67,5 @@ void CancelTeacherComposition(Model& model);
 // The screen switch: the teacher screen's mode and the automatic composition's running flag.
 void ResetTeacherAndAutoComposition(Model& model);
 
-// The complete colour of the composition screens.
+// The complete colour of the group composition screen, shared by this one.
 Colour CompleteColour(const Model& model);

@@ -12,7 +12,7 @@ namespace {
 using Lessons = std::vector<std::string>;
 
 // Group "101" with one teacher; the group composition screen is shown.
-struct AutoCollege : CompositionCollege {
+struct AutoCollege : TeacherWeekCollege {
     AutoCollege() {
         AddGroups({"101", "102"});
         Teachers({"Иванова", "Петров"});
@@ -263,18 +263,6 @@ TEST(AutomatMenu, ClearingByKindFreesTheTeachersAndKeepsTheOtherKind) {
             }
         }
     }
-}
-
-TEST(AutomatMenu, LimitsDisplayAndFormToggle) {
-    AutoCollege c;
-    ToggleLimitsShown(c.m());
-    ToggleLimitsForm(c.m());
-    EXPECT_TRUE(c.m().automat.limitsShown);
-    EXPECT_EQ(c.m().automat.limitsForm, 2);
-    ToggleLimitsShown(c.m());
-    ToggleLimitsForm(c.m());
-    EXPECT_FALSE(c.m().automat.limitsShown);
-    EXPECT_EQ(c.m().automat.limitsForm, 1);
 }
 
 }  // namespace

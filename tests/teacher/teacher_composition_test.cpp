@@ -14,7 +14,7 @@ constexpr Colour kYellow = 0xFFFF00, kAqua = 0x00FFFF, kCream = 0xFFFBF0, kLime 
 
 // Иванова teaches both subgroups of "Фортепиано" and the whole group "Сольфеджио" in 101,
 // and subgroup 1 of "Хор" in 102; Петров has no lines.
-struct TeacherCollege : CompositionCollege {
+struct TeacherCollege : TeacherWeekCollege {
     TeacherCollege() {
         AddGroups({"101", "102"});
         Teachers({"Иванова", "Петров"});
@@ -190,7 +190,7 @@ TEST(TeacherPlacement, TeachersRoomOnlyWhenFreeAtThatMoment) {
         SCOPED_TRACE(k.name);
         TeacherCollege c;
         c.T("Иванова").room = "12";
-        c.m().composition.autoRoomForKeepers = k.option;
+        c.m().composition.autoRoom = k.option ? 1 : 2;
         ComputeRoomOccupancy(c.m());
         if (k.takenSinceLastRedraw) c.Put(2, 3, 2, 1, "Хор", "Петров", "12");
         ASSERT_TRUE(c.Open());

@@ -6,8 +6,8 @@
 
 #include "timetable/model_fixture.h"
 
-struct CompositionCollege : SmallCollege {
-    CompositionCollege() {
+struct TeacherWeekCollege : SmallCollege {
+    TeacherWeekCollege() {
         AppConfig& c = model->config;
         c.occupancyFolder = dir.path() + "/zan/";
         MakeFolders(c.occupancyFolder);

@@ -193,11 +193,11 @@ TEST(AutomatMenuItems, LimitsAndClearing) {
     s.window->ShowScreen(ScreenId::kGroupComposition);
 
     s.window->actionFor(MenuCommand::LimitsShown)->trigger();
-    EXPECT_TRUE(m.automat.limitsShown);
+    EXPECT_EQ(m.composition.limitsDisplay, 1);
     EXPECT_TRUE(s.window->actionFor(MenuCommand::LimitsShown)->isChecked());
     EXPECT_EQ(m.sel.screen, ScreenId::kGroupComposition);
     s.window->actionFor(MenuCommand::LimitsForm)->trigger();
-    EXPECT_EQ(m.automat.limitsForm, 2);
+    EXPECT_EQ(m.composition.limitsForm, 2);
 
     s.dialogs.Answer("4");
     s.window->actionFor(MenuCommand::LastLessonAllDays)->trigger();

@@ -21,3 +21,5 @@ void WriteDemoStore(Model& model, const DemoOptions& options);
 // Extracts, specialisations, a partly composed timetable with the teachers' codes,
 // lesson limits, bells, pseudonyms and written-work rules.
 void WriteDemoTimetable(Model& model, const DemoOptions& options);
+// "otdelplan.ini" and the room picker of the group composition screen.
+void WriteDemoComposition(Model& model, const DemoOptions& options);

@@ -67,5 +67,6 @@ void WriteDemoCollege(const std::string& dir, const DemoOptions& options) {
         CreateDemoFolders(model->config);
         WriteDemoStore(*model, options);
         WriteDemoTimetable(*model, options);
+        WriteDemoComposition(*model, options);
     }
 }

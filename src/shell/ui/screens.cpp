@@ -3,12 +3,14 @@
 #include "shell/navigation.h"
 #include "shell/ui/main_menu_screen.h"
 #include "shell/ui/main_window.h"
+#include "timetable/ui/group_composition_screen.h"
 #include "store/ui/list_screens.h"
 #include "timetable/ui/teacher_composition_screen.h"
 
 void AddAllScreens(MainWindow& window) {
     // Each screen is added here with its ScreenIds.
     window.AddScreen({ScreenId::kMainMenu}, new MainMenuScreen(window.app()));
+    window.AddScreen({7}, new GroupCompositionScreen(window.app()));
     window.AddScreen({3}, new RoomListScreen(window.app()));
     window.AddScreen({4}, new GroupListScreen(window.app()));
     window.AddScreen({ScreenId::kTeacherComposition}, new TeacherCompositionScreen(window.app()));

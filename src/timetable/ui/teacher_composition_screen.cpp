@@ -137,8 +137,8 @@ void AddAutomatCommands(MainWindow& window) {
     auto onComposition = [&m] { return m.sel.screen == ScreenId::kGroupComposition; };
 
     window.AddCommand(C::LimitsShown, [w, &m] {
-        ToggleLimitsShown(m);
-        if (QAction* a = w->actionFor(C::LimitsShown)) a->setChecked(m.automat.limitsShown);
+        ToggleLimitsDisplay(m);
+        if (QAction* a = w->actionFor(C::LimitsShown)) a->setChecked(m.composition.limitsDisplay == 1);
         w->ShowScreen(ScreenId::kGroupComposition);
     });
     window.AddCommand(C::LimitsForm, [w, &m, onComposition] {
