@@ -268,9 +268,9 @@ Cell TeacherDayCell(const Model& model, int day, int row, int column) {
     }
     if (code == '5') {
         if (int s = SpecialisationAt(model, n, day, lesson)) {
-            const Specialisation& spec = model.specialisations[s];
+            const Specialisation& block = model.specialisations[s];
             if (column == 2)
-                c.text = "Специализация - " + std::to_string(spec.course) + " к. " + spec.division;
+                c.text = "Специализация - " + std::to_string(block.course) + " к. " + block.division;
             else if (column == 3)
                 c.text = SpecialisationLessonRoom(model, s, n, lesson);
         }
