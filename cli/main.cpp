@@ -11,7 +11,9 @@
 #include "platform/clock.h"
 #include "shell/startup.h"
 #include "shell/summary.h"
+#include "store/groups.h"
 #include "store/textfile.h"
+#include "timetable/auto_composition.h"
 #include "views/bells.h"
 #include "views/week_cells.h"
 
@@ -22,7 +24,8 @@ int Usage() {
                  "commands:\n"
                  "  summary                 what the semester holds\n"
                  "  now                     the running lesson or break by the bell schedule\n"
-                 "  week group|teacher|room KEY   the week-table cells of a group, teacher or room\n";
+                 "  week group|teacher|room KEY   the week-table cells of a group, teacher or room\n"
+                 "  compose GROUP           automatic composition of the group's whole-group lessons\n";
     return 2;
 }
 
@@ -67,6 +70,24 @@ bool PrintWeek(Model& model, const std::string& kind, const std::string& key) {
             std::cout << day << "\t" << lesson << "\t" << cols[1] << "\t" << cols[2] << "\t" << cols[3] << "\n";
         }
     return true;
+}
+
+// Automatic composition of one group, as the "Автомат" menu item runs it: one
+// line per lesson placed, in the order placed.
+int Compose(Model& model, const std::string& number) {
+    if (!model.config.autoCompositionAllowed) {
+        std::cerr << "compose: automatic composition is not allowed in this catalog\n";
+        return 1;
+    }
+    const int group = GroupPosition(model, number);
+    if (group == 0) {
+        std::cerr << "compose: no group \"" << number << "\"\n";
+        return 1;
+    }
+    model.sel.group = group;
+    for (const PlacedLesson& p : ComposeWholeGroupLines(model))
+        std::cout << p.day << "\t" << p.lesson << "\t" << p.discipline << "\t" << p.teacher << "\t" << p.room << "\n";
+    return 0;
 }
 
 }  // namespace
@@ -124,6 +145,7 @@ int main(int argc, char** argv) {
             std::cerr << "week: no " << args[1] << " \"" << args[2] << "\"\n";
             return 1;
         }
+        if (command == "compose" && args.size() == 2) return Compose(*model, args[1]);
     } catch (const FileError& e) {
         std::cerr << e.Describe() << "\n";
         return 1;

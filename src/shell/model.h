@@ -15,6 +15,8 @@
 #include "views/bells.h"
 #include "printing/pseudonyms.h"
 #include "workload/written_work.h"
+#include "timetable/teacher_composition.h"
+#include "timetable/auto_composition.h"
 #include "timetable/composition.h"
 #include "timetable/division_plan.h"
 #include "timetable/specialisation_edit.h"  // week views and specialisation screen
@@ -70,9 +72,6 @@ struct Model {
     Table<std::string, kMaxSpecialGroupLines> specialGroupLines;  // "gruppoi.set"
     std::array<OrdersList, kOrdersLists + 1> ordersLists;  // [1..5], loaded with the departments
 
-    // ---- shell
-    ShellState shell;
-
     // ---- timetable, extracts, specialisations, bells, shared lists
     Table<GroupTimetable, kMaxGroups> timetables;  // one per group, same positions
     Table<LessonLimits, kMaxGroups> lessonLimits;
@@ -86,6 +85,9 @@ struct Model {
     Table<Pseudonym, kMaxPseudonyms> pseudonyms;    // sorted by fullName
     Table<WrittenWorkRule, kMaxWrittenWorkRules> writtenWorkRules;
 
+    // ---- shell
+    ShellState shell;
+
     // ---- composition: the group composition screen's state and the division tables' plan
     CompositionState composition;
     DivisionPlan divisionPlan;
@@ -93,4 +95,8 @@ struct Model {
     // ---- week views and specialisation screen
     WeekViewState weeks;
     SpecialisationScreenState specScreen;
+
+    // ---- teacher composition and automatic composition
+    TeacherComposition teacherComposition;
+    AutoCompositionState automat;
 };

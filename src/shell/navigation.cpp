@@ -196,6 +196,7 @@ void ResetScreens(Model& model) {
     // Each subsystem's transient screen state returns to idle here:
     // the group composition status, the pending states of the automatic and the
     // teacher composition, the free-room list of the "now" screen.
+    ResetTeacherAndAutoComposition(model);
 }
 
 void ShowMainMenu(ScreenSwitch& screens) { screens.ShowScreen(ScreenId::kMainMenu); }

@@ -97,6 +97,13 @@ TEST(MainWindow, ShortcutsOpenTheirScreens) {
         const char* keys;
         int screen;
     };
+    // The teacher composition screen stays open only for a teacher with extract lines.
+    for (int d = 1; d <= s.model->departments.size() && s.model->teacherComposition.lines.empty(); ++d)
+        for (int t = 1; t <= s.model->departments[d].teachers.size(); ++t) {
+            s.model->sel.department = d, s.model->sel.teacher = t;
+            BuildTeacherLineList(*s.model);
+            if (!s.model->teacherComposition.lines.empty()) break;
+        }
     const Case cases[] = {
         {"F2", 2},         {"F10", 201},      {"F6", 6},         {"F7", 7},         {"F3", 77},
         {"F8", 8},         {"F9", 51},        {"F12", 400},      {"Shift+F2", 102}, {"Shift+F3", 103},

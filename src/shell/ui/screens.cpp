@@ -8,6 +8,7 @@
 #include "timetable/ui/specialisation_screen.h"
 #include "views/ui/large_day_screen.h"
 #include "views/ui/week_screen.h"
+#include "timetable/ui/teacher_composition_screen.h"
 
 void AddAllScreens(MainWindow& window) {
     // Each screen is added here with its ScreenIds.
@@ -22,4 +23,6 @@ void AddAllScreens(MainWindow& window) {
     window.AddScreen({ScreenId::kLargeRoom}, new LargeDayScreen(window.app(), WeekView::Room));
     window.AddScreen({ScreenId::kLargeGroup}, new LargeDayScreen(window.app(), WeekView::Group));
     window.AddScreen({ScreenId::kSpecialisation}, new SpecialisationScreen(window.app()));
+    window.AddScreen({ScreenId::kTeacherComposition}, new TeacherCompositionScreen(window.app()));
+    AddAutomatCommands(window);
 }
