@@ -167,10 +167,7 @@ const std::vector<int>& AllScreenIds() {
 NowMoment PresentMoment(const Model& model, const Clock& clock) {
     NowMoment now;
     now.today = clock.Now().weekday;
-    // The running lesson comes from the bell schedule's NowState; until the bells
-    // are part of the model no lesson counts as running. Hook:
-    //     now.lesson = ComputeNowState(model, clock).lesson;
-    now.lesson = 0;
+    now.lesson = ComputeNowState(model, clock).lesson;
     return now;
 }
 
@@ -196,6 +193,7 @@ void ResetScreens(Model& model) {
     // Each subsystem's transient screen state returns to idle here:
     // the group composition status, the pending states of the automatic and the
     // teacher composition, the free-room list of the "now" screen.
+    ResetGroupComposition(model);
     ResetTeacherAndAutoComposition(model);
 }
 

@@ -1,5 +1,7 @@
 #include "timetable/composition.h"
 
+#include "shell/navigation.h"
+
 #include "platform/dialogs.h"
 #include "shell/model.h"
 #include "store/textfile.h"
@@ -481,18 +483,9 @@ Colour StatusLineColour(int status, int line) {
     return kBlack;
 }
 
-std::string GroupCompositionCaption(const Model& m) {
-    std::string text;
-    if (m.sel.group >= 1 && m.sel.group <= m.groups.size()) {
-        const Group& g = m.groups[m.sel.group];
-        text = "Составление расписания - Группа " + g.number + " - " + g.division + " - " + NumberText(g.course) +
-               " курс : " + g.specialty;
-    }
-    return m.config.training() ? "ТРЕНИРОВКА : " + text : text;
-}
-
 std::string CompositionWindowCaption(const Model& m) {
-    return m.composition.caption.empty() ? GroupCompositionCaption(m) : m.composition.caption;
+    if (m.composition.caption.empty()) return CaptionFor(m, ScreenId::kGroupComposition, NowMoment{});
+    return m.config.training() ? "ТРЕНИРОВКА : " + m.composition.caption : m.composition.caption;
 }
 
 // ---------------------------------------------------------------- cell functions

@@ -106,9 +106,8 @@ struct StatusTexts {
 StatusTexts CompositionStatusTexts(const Model& model, int status);
 // Colour of status line 1..3 for the code shown.
 Colour StatusLineColour(int status, int line);
-// "Составление расписания - Группа ..." of the current group.
-std::string GroupCompositionCaption(const Model& model);
-// The window caption: the repeat of the last redraw, else the screen's own.
+// The window caption: the repeat of the last redraw, else the screen's own
+// ("Составление расписания - Группа ..."), with the training prefix.
 std::string CompositionWindowCaption(const Model& model);
 
 // ---------------------------------------------------------------- cell functions

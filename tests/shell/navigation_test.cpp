@@ -402,10 +402,13 @@ TEST(Summary, CaptionOfTheMainMenuAfterStartUp) {
     auto m = std::make_unique<Model>();
     FixedClock clock(DateTime{2024, 9, 2, 1, 10, 0, 0});
     RunStartup(*m, dir.path(), clock);
+    const std::string caption = "caption: Приозёрский колледж музыки и педагогики : Урокосет : 1-е полугодие : Главное меню";
     std::vector<std::string> lines = SummaryLines(*m, clock);
-    EXPECT_NE(std::find(lines.begin(), lines.end(),
-                        "caption: Приозёрский колледж музыки и педагогики : Урокосет : 1-е полугодие : Главное меню"),
-              lines.end());
+    EXPECT_NE(std::find(lines.begin(), lines.end(), caption + " : Сейчас идёт 2 урок"), lines.end());
+    // Before the first bell no lesson is running and the caption has no suffix.
+    clock.Set(DateTime{2024, 9, 2, 1, 7, 0, 0});
+    lines = SummaryLines(*m, clock);
+    EXPECT_NE(std::find(lines.begin(), lines.end(), caption), lines.end());
 }
 
 }  // namespace

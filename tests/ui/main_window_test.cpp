@@ -59,7 +59,7 @@ TEST(MainWindow, StartsOnTheDemoCollegeWithTitleAndCheckMarks) {
     Started s(false);
     MainWindow& w = *s.window;
     EXPECT_EQ(w.windowTitle().toStdString(),
-              "Приозёрский колледж музыки и педагогики : Урокосет : 1-е полугодие : Главное меню");
+              "Приозёрский колледж музыки и педагогики : Урокосет : 1-е полугодие : Главное меню : Сейчас идёт 2 урок");
     EXPECT_EQ(s.model->sel.screen, 1);
     const char* captions[] = {"", "1-е полугодие", "2-е полугодие", "НОВЫЙ СЕМЕСТР (ТРЕНИРОВКА)", "Еще один семестр"};
     for (int n = 1; n <= 4; ++n) {
