@@ -44,7 +44,7 @@ void WriteDemoConfig(const std::string& dir) {
         .Line("foto\\")
         .Int(ColourToBgr(0xFFFFF0))   // colourA: base background of cells
         .Int(ColourToBgr(0xE0F0FF))   // colourB: list, "now" and analysis screens
-        .Int(ColourToBgr(0xFFFF80))   // colourC: highlight
+        .Int(ColourToBgr(0x80FF80))   // colourC: free rooms, complete lines, highlight
         .Int(ColourToBgr(0xF0FFF0));  // colourD: composition and week screens
     conf.Save(dir + "/urk/nastr/urk.ini");
 }

@@ -207,7 +207,8 @@ RoomLayout StackedLayout(const Model& model, std::vector<int> head, int parts, i
         if (!full && parts == 6 && k == 5) p.roomCount = 2;
         p.roomCount = std::min(p.roomCount, remaining);
         remaining -= p.roomCount;
-        p.columnWidth = p.roomCount > 0 ? std::max(16, (gridWidth - 4) / p.roomCount) : gridWidth;
+        // each column takes its width and one pixel of grid line; the frame takes two
+        p.columnWidth = p.roomCount > 0 ? std::max(16, (gridWidth - 2) / p.roomCount - 1) : gridWidth;
         layout.parts.push_back(p);
     }
     NumberLayoutParts(layout);
