@@ -42,10 +42,10 @@ void WriteDemoConfig(const std::string& dir) {
         .Line("spiski\\")
         .Line("dokumenty\\")
         .Line("foto\\")
-        .Int(ColourToBgr(0xFFFFF0))   // colourA: base background of cells
+        .Int(ColourToBgr(0xFFFFC0))   // colourA: base background of cells, room notes
         .Int(ColourToBgr(0xE0F0FF))   // colourB: list, "now" and analysis screens
         .Int(ColourToBgr(0x80FF80))   // colourC: free rooms, complete lines, highlight
-        .Int(ColourToBgr(0xF0FFF0));  // colourD: composition and week screens
+        .Int(ColourToBgr(0x008080));  // colourD: missing-room mark, placed lessons, note text
     conf.Save(dir + "/urk/nastr/urk.ini");
 }
 
