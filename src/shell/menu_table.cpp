@@ -102,7 +102,7 @@ const std::vector<MenuItem> kItems = {
     {"Настройки", "Фотографии аудиторий", "", 0, C::RoomPhotographs, true},
 
     {"Изменения", "Изменение выписки по группе", "", S::kExtractEdit, C::ShowScreen, false},
-    {"Изменения", "Изменения специализации", "", S::kSpecialisation, C::ShowScreen, false},
+    {"Изменения", "Изменения специализации", "", S::kSpecialisation, C::SpecialisationEditing, false},
 
     {"Автомат", "Показ ограничителей - первого и последнего уроков", "", S::kGroupComposition, C::LimitsShown, true},
     {"Автомат", "Переключение формы отображения ограничителей", "", 0, C::LimitsForm, false},

@@ -17,6 +17,7 @@ enum class MenuCommand {
     Exit,
     NowPresent, NowLesson,  // screen 5 in mode "Сейчас" / "Урок..."
     ExtractPrompt,          // AskExtractGroup()
+    SpecialisationEditing,  // screen 51 in editing mode
     // "Печать"
     TeacherSheet1, TeacherSheet2, TeacherSheet3, TeacherSheet4,
     TeacherSheet5, TeacherSheet6, TeacherSheet7, TeacherSheet8,

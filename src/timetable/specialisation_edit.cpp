@@ -271,6 +271,11 @@ void SwitchSpecialisationEditing(Model& m) {
     Idle(m);
 }
 
+void EnterSpecialisationEditing(Model& m) {
+    m.specScreen.editing = true;
+    Idle(m);
+}
+
 void SwitchSpecialisationRoomMode(Model& m) {
     m.specScreen.roomMode = !m.specScreen.roomMode;
     Idle(m);

@@ -62,6 +62,7 @@ SpecialisationStatus SpecialisationStatusTexts(const Model& model);
 void SelectSpecialisation(Model& model, int index);  // list click
 void SwitchSpecialisationDisplay(Model& model);      // title click: 1 -> 2 -> 3 -> 1
 void SwitchSpecialisationEditing(Model& model);      // "Изменения"
+void EnterSpecialisationEditing(Model& model);       // the menu item "Изменения специализации"
 void SwitchSpecialisationRoomMode(Model& model);     // "Режим..."
 void CancelSpecialisation(Model& model);             // "Отмена" and the warning line: idle, warning hidden
 

@@ -168,3 +168,13 @@ TEST(SpecialisationScreenWidget, PlacedLessonShowsOnTheTeachersWeek) {
 }
 
 }  // namespace
+
+TEST(SpecialisationScreenWidget, ChangesMenuItemOpensEditingMode) {
+    Demo s;
+    s.window->ShowScreen(ScreenId::kSpecialisation);
+    EXPECT_FALSE(s.model->specScreen.editing) << "the button and F9 keep placing mode";
+    s.window->ShowScreen(ScreenId::kMainMenu);
+    s.window->actionFor(MenuCommand::SpecialisationEditing)->trigger();
+    EXPECT_EQ(s.model->sel.screen, ScreenId::kSpecialisation);
+    EXPECT_TRUE(s.model->specScreen.editing);
+}

@@ -23,6 +23,10 @@ void AddAllScreens(MainWindow& window) {
     window.AddScreen({ScreenId::kLargeRoom}, new LargeDayScreen(window.app(), WeekView::Room));
     window.AddScreen({ScreenId::kLargeGroup}, new LargeDayScreen(window.app(), WeekView::Group));
     window.AddScreen({ScreenId::kSpecialisation}, new SpecialisationScreen(window.app()));
+    window.AddCommand(MenuCommand::SpecialisationEditing, [&window] {
+        EnterSpecialisationEditing(window.app().model);
+        window.ShowScreen(ScreenId::kSpecialisation);
+    });
     window.AddScreen({ScreenId::kTeacherComposition}, new TeacherCompositionScreen(window.app()));
     AddAutomatCommands(window);
 }
