@@ -12,6 +12,8 @@ inline constexpr int kMaxTeachers = 30;      // per department
 inline constexpr int kMaxAbsentTeachers = 50;
 inline constexpr int kDays = 6;
 inline constexpr int kLessons = 14;
+// The teacher of a line nobody is assigned to, or who is in no department list.
+inline constexpr const char* kUnknownTeacher = "Неизвестный";
 
 struct Teacher {
     std::string surname;

@@ -52,3 +52,21 @@ inline Colour ColourFromBgr(long bgr) {
 }
 inline long ColourToBgr(Colour c) { return static_cast<long>(ColourFromBgr(static_cast<long>(c))); }
 std::string ColourHex(Colour c);  // "#RRGGBB"
+
+// The named colours the screens use.
+inline constexpr Colour kBlack = 0x000000;
+inline constexpr Colour kWhite = 0xFFFFFF;
+inline constexpr Colour kRed = 0xFF0000;
+inline constexpr Colour kBlue = 0x0000FF;
+inline constexpr Colour kNavy = 0x000080;
+inline constexpr Colour kMaroon = 0x800000;
+inline constexpr Colour kGreen = 0x008000;
+inline constexpr Colour kLime = 0x00FF00;
+inline constexpr Colour kAqua = 0x00FFFF;
+inline constexpr Colour kYellow = 0xFFFF00;
+inline constexpr Colour kFuchsia = 0xFF00FF;
+inline constexpr Colour kPurple = 0x800080;
+inline constexpr Colour kSilver = 0xC0C0C0;
+inline constexpr Colour kGrey = 0x808080;
+inline constexpr Colour kSkyBlue = 0xA6CAF0;
+inline constexpr Colour kCream = 0xFFFBF0;

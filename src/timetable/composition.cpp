@@ -8,11 +8,8 @@
 
 namespace {
 
-constexpr Colour kBlack = 0x000000, kWhite = 0xFFFFFF, kBlue = 0x0000FF, kRed = 0xFF0000, kAqua = 0x00FFFF,
-                 kYellow = 0xFFFF00, kFuchsia = 0xFF00FF, kPurple = 0x800080, kMaroon = 0x800000,
-                 kSilver = 0xC0C0C0, kSkyBlue = 0xA6CAF0, kCream = 0xFFFBF0, kHeader = 0xF0F0F0;
+constexpr Colour kHeader = 0xF0F0F0;
 
-const char* const kUnknown = "Неизвестный";
 
 CompositionState& State(Model& m) { return m.composition; }
 
@@ -156,7 +153,7 @@ int SelectExtractLine(Model& m, int line, int column) {
     // Codes 1, 6 and 7 need a teacher that is assigned and can be found.
     auto placing = [&](CompositionStatus code, const std::string& teacher) {
         for (const std::string* t : {&x->teacherGroup, &x->teacherSub1, &x->teacherSub2})
-            if (*t == kUnknown) return;
+            if (*t == kUnknownTeacher) return;
         if (x->teacherGroup.empty() && x->teacherSub1.empty() && x->teacherSub2.empty()) return;
         st.status = code;
         if (!FindTeacher(m, teacher)) st.status = kStatusIdle;
@@ -506,10 +503,10 @@ std::string Positive(int v) { return v > 0 ? std::to_string(v) : std::string(); 
 
 std::string TeacherColumn(const Model& m, const ExtractLine& x) {
     const bool hide = m.options.showUnknownTeacher == 2;
-    if (WholeGroupLine(x)) return hide && x.teacherGroup == kUnknown ? std::string() : x.teacherGroup;
+    if (WholeGroupLine(x)) return hide && x.teacherGroup == kUnknownTeacher ? std::string() : x.teacherGroup;
     if (!SplitLine(x)) return {};
-    const std::string a = hide && x.teacherSub1 == kUnknown ? std::string() : FirstChars(x.teacherSub1, 3);
-    const std::string b = hide && x.teacherSub2 == kUnknown ? std::string() : FirstChars(x.teacherSub2, 3);
+    const std::string a = hide && x.teacherSub1 == kUnknownTeacher ? std::string() : FirstChars(x.teacherSub1, 3);
+    const std::string b = hide && x.teacherSub2 == kUnknownTeacher ? std::string() : FirstChars(x.teacherSub2, 3);
     return a + "/" + b;
 }
 

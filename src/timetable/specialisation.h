@@ -4,6 +4,7 @@
 #include <array>
 #include <string>
 
+#include "store/departments.h"
 #include "store/table.h"
 
 struct Model;
@@ -12,7 +13,6 @@ inline constexpr int kMaxSpecialisations = 12;
 inline constexpr int kMaxSpecialisationHours = 10;
 inline constexpr int kMaxSpecialisationVariants = 8;
 inline constexpr int kMaxSpecialisationGroups = 20;
-inline constexpr const char* kUnknownTeacher = "Неизвестный";
 
 struct SpecialisationCell {
     std::string teacher = kUnknownTeacher;

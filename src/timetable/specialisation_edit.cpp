@@ -10,13 +10,6 @@
 
 namespace {
 
-constexpr Colour kWhite = 0xFFFFFF;
-constexpr Colour kYellow = 0xFFFF00;
-constexpr Colour kAqua = 0x00FFFF;
-constexpr Colour kBlue = 0x0000FF;
-constexpr Colour kRed = 0xFF0000;
-constexpr Colour kSilver = 0xC0C0C0;
-constexpr Colour kHeading = 0xA6CAF0;
 
 SpecialisationScreenState& St(Model& m) { return m.specScreen; }
 
@@ -131,7 +124,7 @@ Cell SpecialisationListCell(const Model& m, int row, int column) {
     if (column < 0 || column > 3) return c;
     if (row == 0) {
         c.text = kHeader[column];
-        c.background = kHeading;
+        c.background = kSkyBlue;
         c.bold = true;
         return c;
     }
@@ -155,7 +148,7 @@ Cell SpecialisationCellTableCell(const Model& m, int row, int column) {
     c.font = "Arial";
     c.size = 9;
     if (row == 0 || column == 0) {
-        c.background = kHeading;
+        c.background = kSkyBlue;
         c.bold = true;
         if (row == 0 && column == 0) c.text = "Час";
         else if (row == 0) c.text = " " + std::to_string(column) + " вариант";
@@ -181,7 +174,7 @@ Cell SpecialisationLessonTableCell(const Model& m, int row, int column) {
     c.font = "Arial";
     c.size = 9;
     if (row == 0 || column == 0) {
-        c.background = kHeading;
+        c.background = kSkyBlue;
         c.bold = true;
         if (row == 0 && column == 0) c.text = "Ур.";
         else if (row == 0) c.text = " " + std::to_string(column) + " вариант";

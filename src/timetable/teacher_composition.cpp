@@ -5,15 +5,6 @@
 
 namespace {
 
-constexpr Colour kCream = 0xFFFBF0;
-constexpr Colour kYellow = 0xFFFF00;
-constexpr Colour kAqua = 0x00FFFF;
-constexpr Colour kLime = 0x00FF00;
-constexpr Colour kRed = 0xFF0000;
-constexpr Colour kPurple = 0x800080;
-constexpr Colour kFuchsia = 0xFF00FF;
-constexpr Colour kGrey = 0x808080;
-constexpr Colour kBlue = 0x0000FF;
 constexpr Colour kHeader = 0xC0DCC0;
 
 const Teacher* CurrentTeacher(const Model& m) {

@@ -4,13 +4,6 @@
 
 namespace {
 
-constexpr Colour kBlack = 0x000000;
-constexpr Colour kWhite = 0xFFFFFF;
-constexpr Colour kBlue = 0x0000FF;
-constexpr Colour kRed = 0xFF0000;
-constexpr Colour kNavy = 0x000080;
-constexpr Colour kGreen = 0x008000;
-constexpr Colour kMagenta = 0xFF00FF;
 
 CanvasFont Times(int size) { return CanvasFont{"Times", size, true}; }
 
@@ -95,7 +88,7 @@ void DrawLargeDay(Model& model, WeekView view, int day, Canvas& canvas) {
         const char code = static_cast<int>(o.size()) >= l ? o[l - 1] : '0';
         if (code == '1') DrawMark(canvas, y0, "Педпрактика", 14, kRed);
         if (code == '2') DrawMark(canvas, y0, "Методический день", 12, kGreen);
-        if (code == '4') DrawMark(canvas, y0, "Лучше не ставить занятие на это время", 12, kMagenta);
+        if (code == '4') DrawMark(canvas, y0, "Лучше не ставить занятие на это время", 12, kFuchsia);
         if (code == '5') {
             const int found = FindSpecialisationLesson(model, subject, day, l);
             if (found != 0) {

@@ -23,7 +23,6 @@ QFont Font(const char* family, int size, bool bold = false) {
     return f;
 }
 
-constexpr Colour kSkyBlue = 0xA6CAF0;
 
 }  // namespace
 
@@ -105,14 +104,14 @@ void GroupCompositionScreen::LayOut() {
     RoomLayout layout = LoadRoomLayout(m, kCompositionLayout);
     for (size_t i = 0; i < layout.parts.size(); ++i) {
         const RoomLayoutPart& part = layout.parts[i];
-        ClickLabel* caption = new ClickLabel(Q(part.caption), this);
+        ClickableLabel* caption = new ClickableLabel(Q(part.caption), this);
         caption->setGeometry(part.captionLeft, part.captionTop, part.captionWidth, part.captionHeight);
         caption->setFont(Font("Arial", 9, true));
         caption->setVisible(part.captionShown == 1);
         if (i == 4) {
             // The fifth part's label switches the group chooser.
             caption->setCursor(Qt::PointingHandCursor);
-            connect(caption, &ClickLabel::clicked, this, [this] { Run([&] { ToggleChooserMode(app_.model); }); });
+            connect(caption, &ClickableLabel::clicked, this, [this] { Run([&] { ToggleChooserMode(app_.model); }); });
         }
         roomCaptions_.push_back(caption);
         DrawnGrid* g = new DrawnGrid(this);
@@ -146,7 +145,7 @@ void GroupCompositionScreen::LayOut() {
         head->setFont(Font("Arial", 8, true));
         for (int k = 0; k < 3; ++k) {
             const int part = order[k];
-            ClickLabel* l = new ClickLabel(subLabels[part - 1], commands_);
+            ClickableLabel* l = new ClickableLabel(subLabels[part - 1], commands_);
             l->setGeometry(74 + k * 64, row * 24, 62, 20);
             l->setFont(Font("Arial", 8));
             l->setAlignment(Qt::AlignCenter);
@@ -154,10 +153,10 @@ void GroupCompositionScreen::LayOut() {
             Paint(l, kSkyBlue, 0x000000);
             if (row == 0) {
                 placeRoom_[part - 1] = l;
-                connect(l, &ClickLabel::clicked, this, [this, part] { Run([&] { BeginRoomChoice(app_.model, part); }); });
+                connect(l, &ClickableLabel::clicked, this, [this, part] { Run([&] { BeginRoomChoice(app_.model, part); }); });
             } else {
                 removeRoom_[part - 1] = l;
-                connect(l, &ClickLabel::clicked, this, [this, part] { Run([&] { RemoveRoom(app_.model, part); }); });
+                connect(l, &ClickableLabel::clicked, this, [this, part] { Run([&] { RemoveRoom(app_.model, part); }); });
             }
         }
     }
@@ -165,20 +164,20 @@ void GroupCompositionScreen::LayOut() {
     cancel_->setGeometry(74, 48, 126, 22);
     connect(cancel_, &QPushButton::clicked, this, [this] { Run([&] { CancelComposition(app_.model); }); });
 
-    otherRoom_ = new ClickLabel("Другая...", this);
+    otherRoom_ = new ClickableLabel("Другая...", this);
     otherRoom_->setGeometry(otherLeft, otherTop, 70, 20);
     otherRoom_->setFont(Font("Arial", 8, true));
     otherRoom_->setAlignment(Qt::AlignCenter);
     otherRoom_->setCursor(Qt::PointingHandCursor);
-    connect(otherRoom_, &ClickLabel::clicked, this,
+    connect(otherRoom_, &ClickableLabel::clicked, this,
             [this] { Run([&] { AssignOtherRoom(app_.model, app_.dialogs); }); });
 
     // Mode 2: the status lines and the compact chooser.
     for (int i = 0; i < 3; ++i) {
-        status_[i] = new ClickLabel(this);
+        status_[i] = new ClickableLabel(this);
         status_[i]->setGeometry(5, 607 + i * 20, 520, 20);
         status_[i]->setFont(Font("Times", 10));
-        connect(status_[i], &ClickLabel::clicked, this, [this] { Run([&] { CancelComposition(app_.model); }); });
+        connect(status_[i], &ClickableLabel::clicked, this, [this] { Run([&] { CancelComposition(app_.model); }); });
     }
     compact_ = new DrawnGrid(this);
     compact_->setGeometry(535, 607, 13 * 36 + 2, 4 * 16 + 2);
@@ -198,12 +197,12 @@ void GroupCompositionScreen::LayOut() {
         const DivisionPlanEntry& plan = m.divisionPlan.entries[d];
         const bool defined = d <= m.divisions.size();
         const int columns = defined ? m.divisions[d].columns : 0;
-        ClickLabel* label = new ClickLabel(Q(defined ? m.divisions[d].name : "Отд-" + std::to_string(d)), this);
+        ClickableLabel* label = new ClickableLabel(Q(defined ? m.divisions[d].name : "Отд-" + std::to_string(d)), this);
         label->setGeometry(plan.labelLeft, 625, 70, 20);
         label->setFont(Font("Times", 10, true));
         label->setStyleSheet("color: #FF0000;");
         label->setCursor(Qt::PointingHandCursor);
-        connect(label, &ClickLabel::clicked, this, [this] {
+        connect(label, &ClickableLabel::clicked, this, [this] {
             if (app_.window != nullptr && app_.window->ScreenFor(201) != nullptr) app_.window->ShowScreen(201);
         });
         DrawnGrid* g = new DrawnGrid(this);

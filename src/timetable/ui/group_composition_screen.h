@@ -8,7 +8,7 @@
 
 #include "platform/qt/drawn_grid.h"
 #include "shell/ui/screen.h"
-#include "timetable/ui/click_label.h"
+#include "platform/qt/clickable_label.h"
 
 // A day table: a drawn grid that also draws the small circles of the limits marks.
 class DayGrid : public DrawnGrid {
@@ -38,10 +38,10 @@ public:
     int roomTableCount() const { return static_cast<int>(roomGrids_.size()); }
     DrawnGrid* roomTable(int part) const { return roomGrids_[part - 1]; }
     int roomTableFirstRoom(int part) const { return roomFirst_[part - 1]; }
-    ClickLabel* placeRoomLabel(int part) const { return placeRoom_[part - 1]; }  // 1 group, 2 sub1, 3 sub2
-    ClickLabel* removeRoomLabel(int part) const { return removeRoom_[part - 1]; }
-    ClickLabel* otherRoomLabel() const { return otherRoom_; }
-    ClickLabel* statusLine(int line) const { return status_[line - 1]; }
+    ClickableLabel* placeRoomLabel(int part) const { return placeRoom_[part - 1]; }  // 1 group, 2 sub1, 3 sub2
+    ClickableLabel* removeRoomLabel(int part) const { return removeRoom_[part - 1]; }
+    ClickableLabel* otherRoomLabel() const { return otherRoom_; }
+    ClickableLabel* statusLine(int line) const { return status_[line - 1]; }
     DrawnGrid* compactChooser() const { return compact_; }
 
 private:
@@ -55,13 +55,13 @@ private:
     std::vector<int> roomFirst_;
     std::vector<QLabel*> roomCaptions_;
     QWidget* commands_ = nullptr;
-    ClickLabel* placeRoom_[3] = {};
-    ClickLabel* removeRoom_[3] = {};
-    ClickLabel* otherRoom_ = nullptr;
+    ClickableLabel* placeRoom_[3] = {};
+    ClickableLabel* removeRoom_[3] = {};
+    ClickableLabel* otherRoom_ = nullptr;
     QPushButton* cancel_ = nullptr;
-    ClickLabel* status_[3] = {};
+    ClickableLabel* status_[3] = {};
     DrawnGrid* compact_ = nullptr;
-    std::vector<ClickLabel*> divisionLabels_;
+    std::vector<ClickableLabel*> divisionLabels_;
     std::vector<DrawnGrid*> divisionGrids_;
     bool laidOut_ = false;
 };

@@ -9,7 +9,7 @@
 #include "platform/qt/drawn_grid.h"
 #include "shell/ui/screen.h"
 #include "store/rooms.h"
-#include "views/ui/clickable_label.h"
+#include "platform/qt/clickable_label.h"
 
 class SpecialisationScreen : public Screen {
     Q_OBJECT

@@ -5,7 +5,7 @@
 #include <array>
 
 #include "shell/ui/screen.h"
-#include "views/ui/clickable_label.h"
+#include "platform/qt/clickable_label.h"
 #include "views/week_cells.h"
 
 class LargeDayPicture : public QWidget {

@@ -6,7 +6,7 @@
 
 #include "platform/qt/drawn_grid.h"
 #include "shell/ui/screen.h"
-#include "views/ui/clickable_label.h"
+#include "platform/qt/clickable_label.h"
 #include "views/week_views.h"
 
 class WeekScreen : public Screen {

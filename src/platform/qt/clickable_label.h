@@ -1,9 +1,9 @@
-// A label that reports a left click; the composition screen's commands are labels.
+// A label that reports a left click: titles, day captions, mode labels, screen commands.
 #pragma once
 #include <QLabel>
 #include <QMouseEvent>
 
-class ClickLabel : public QLabel {
+class ClickableLabel : public QLabel {
     Q_OBJECT
 public:
     using QLabel::QLabel;
@@ -14,5 +14,6 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent* e) override {
         if (e->button() == Qt::LeftButton) emit clicked();
+        QLabel::mousePressEvent(e);
     }
 };
