@@ -2,6 +2,8 @@
 
 #include <stdexcept>
 
+#include "store/textfile.h"
+
 ScriptedDialogs& ScriptedDialogs::Answer(std::optional<std::string> text) {
     inputs_.push_back(std::move(text));
     return *this;
@@ -40,4 +42,16 @@ std::optional<Colour> ScriptedDialogs::ChooseColour(Colour initial) {
     auto c = colours_.front();
     colours_.pop_front();
     return c;
+}
+
+bool RunReported(Dialogs& dialogs, const std::function<void()>& operation) {
+    try {
+        operation();
+        return true;
+    } catch (const FileError& e) {
+        dialogs.Error(e.Describe());
+    } catch (const std::exception& e) {
+        dialogs.Error(e.what());
+    }
+    return false;
 }

@@ -2,6 +2,7 @@
 // scripted one answers from a queue and records what it was shown.
 #pragma once
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -21,6 +22,10 @@ public:
     // Colour choice; nullopt on Cancel.
     virtual std::optional<Colour> ChooseColour(Colour initial) = 0;
 };
+
+// Runs an operation; a failure (a file error, a conversion, a broken table bound)
+// is shown in the error box instead of ending the program. False when it failed.
+bool RunReported(Dialogs& dialogs, const std::function<void()>& operation);
 
 // For tests: answers are queued in order; every box shown is recorded.
 class ScriptedDialogs : public Dialogs {

@@ -105,15 +105,7 @@ void MainWindow::AddCommand(MenuCommand command, std::function<void()> handler) 
     UpdateMenus();
 }
 
-void MainWindow::Guarded(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const FileError& e) {
-        app_.dialogs.Error(e.Describe());
-    } catch (const std::exception& e) {
-        app_.dialogs.Error(e.what());
-    }
-}
+void MainWindow::Guarded(const std::function<void()>& f) { RunReported(app_.dialogs, f); }
 
 void MainWindow::Trigger(MenuCommand command, int screen) {
     if (command == MenuCommand::ShowScreen) {
@@ -181,15 +173,7 @@ void MainWindow::Exit() {
 }
 
 bool MainWindow::Start(const std::string& workFolder) {
-    bool ok = false;
-    try {
-        RunStartup(app_.model, workFolder, app_.clock, *this);
-        ok = true;
-    } catch (const FileError& e) {
-        app_.dialogs.Error(e.Describe());
-    } catch (const std::exception& e) {
-        app_.dialogs.Error(e.what());
-    }
+    bool ok = RunReported(app_.dialogs, [&] { RunStartup(app_.model, workFolder, app_.clock, *this); });
     ApplyHints(this, app_.model.options.hints);
     UpdateMenus();
     return ok;

@@ -1,6 +1,7 @@
 // A screen: a 1015 x 695 panel of the main window, filled from the model.
 #pragma once
 #include <QWidget>
+#include <functional>
 
 #include "platform/clock.h"
 #include "platform/dialogs.h"
@@ -25,6 +26,9 @@ public:
     virtual void Fill() {}
 
 protected:
+    // Runs an operation, showing a failure in the error box; false when it failed.
+    bool Guarded(const std::function<void()>& operation) { return RunReported(app_.dialogs, operation); }
+
     AppContext& app_;
 };
 

@@ -49,11 +49,7 @@ void DayGrid::paintEvent(QPaintEvent* e) {
 GroupCompositionScreen::GroupCompositionScreen(AppContext& app, QWidget* parent) : Screen(app, parent) {}
 
 void GroupCompositionScreen::Run(const std::function<void()>& operation) {
-    try {
-        operation();
-    } catch (const FileError& e) {
-        app_.dialogs.Error(e.Describe());
-    }
+    Guarded(operation);
     Redraw();
 }
 

@@ -34,11 +34,7 @@ QLabel* MakeLabel(QWidget* parent, const char* text, int left, int top, int widt
 SpecialisationScreen::SpecialisationScreen(AppContext& app, QWidget* parent) : Screen(app, parent) {}
 
 void SpecialisationScreen::Run(const std::function<void()>& operation) {
-    try {
-        operation();
-    } catch (const FileError& e) {
-        app_.dialogs.Error(e.Describe());
-    }
+    Guarded(operation);
     Fill();
 }
 
@@ -138,11 +134,7 @@ void SpecialisationScreen::LayOut() {
     connect(cancel, &QPushButton::clicked, this, [this] { Run([this] { CancelSpecialisation(app_.model); }); });
 
     // Room tables of room mode, split by audspec.ini.
-    try {
-        layout_ = LoadRoomLayout(m, kSpecialisationLayout);
-    } catch (const FileError& e) {
-        app_.dialogs.Error(e.Describe());
-    }
+    Guarded([&] { layout_ = LoadRoomLayout(m, kSpecialisationLayout); });
     for (size_t i = 0; i < layout_.parts.size(); ++i) {
         const RoomLayoutPart& part = layout_.parts[i];
         const int top = 598 + static_cast<int>(i) * 19;

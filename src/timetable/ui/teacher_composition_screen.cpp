@@ -21,16 +21,6 @@ constexpr DayMark kDayMarks[4] = {DayMark::Ordinary, DayMark::Practice, DayMark:
 
 TeacherCompositionScreen::TeacherCompositionScreen(AppContext& app, QWidget* parent) : Screen(app, parent) {}
 
-void TeacherCompositionScreen::Guarded(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const FileError& e) {
-        app_.dialogs.Error(e.Describe());
-    } catch (const std::exception& e) {
-        app_.dialogs.Error(e.what());
-    }
-}
-
 void TeacherCompositionScreen::LayOut() {
     if (list_) return;
     Model& model = app_.model;

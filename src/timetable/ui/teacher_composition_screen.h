@@ -27,7 +27,6 @@ public:
 
 private:
     void Refresh();
-    void Guarded(const std::function<void()>& f);
 
     QLabel* title_ = nullptr;
     QPushButton* cancel_ = nullptr;

@@ -91,11 +91,9 @@ void WeekScreen::SwitchClicked() {
 
 void WeekScreen::CellDoubleClicked(int day, int row, int column) {
     if (view_ != WeekView::Room || row < 1) return;
-    try {
-        if (!EditRoomNote(app_.model, app_.dialogs, day, row, column)) return;
-    } catch (const FileError& e) {
-        app_.dialogs.Error(e.Describe());
-    }
+    bool edited = false;
+    const bool ok = Guarded([&] { edited = EditRoomNote(app_.model, app_.dialogs, day, row, column); });
+    if (ok && !edited) return;
     if (app_.window) app_.window->ShowScreen(ScreenId::kWeekRoom);
     else Fill();
 }
