@@ -1,5 +1,5 @@
 // Урокосет: started in the working folder that holds "urk-jer.ini".
-#include <QApplication>
+#include "platform/qt/guarded_application.h"
 #include <clocale>
 
 #include "platform/qt/qt_dialogs.h"
@@ -8,7 +8,7 @@
 #include "store/textfile.h"
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
+    GuardedApplication app(argc, argv);
     QApplication::setApplicationName("Урокосет");
     // Reals in files use the user's decimal separator; the program's own number
     // conversions stay in the C locale.
