@@ -290,6 +290,34 @@ TEST(AssignRoom, OccupiedRoomWhileALessonIsChosenTellsWhoUsesIt) {
     EXPECT_EQ(c.state().status, kStatusIdle);
 }
 
+TEST(AssignRoom, ASpecialisationLessonBlocksItsRoom) {
+    C c;
+    Specialisation s;
+    s.key = "Ф-2";
+    s.division = "Ф";
+    s.course = 2;
+    s.day = 3;
+    s.groups.push_back("102");
+    s.cell(1, 1).lesson = 2;
+    s.cell(1, 1).teacher = "Сидоров";
+    s.cell(1, 1).room = c.m().rooms[2].number;
+    c.m().specialisations.push_back(s);
+    c.Put(1, 3, 2, 1, "Сольфеджио", "Иванова");
+    c.Place(3, 2, 1);
+    BeginRoomChoice(c.m(), 1);
+    RedrawGroupComposition(c.m());
+    AssignRoom(c.m(), c.dialogs, 2);
+    RedrawGroupComposition(c.m());
+    EXPECT_EQ(c.shown(), kStatusRoomOccupied);
+    EXPECT_EQ(c.Entry(1, 3, 2, 1).room, "-");
+    // With the lesson only chosen, the box names the specialisation.
+    c.Place(3, 2, 1);
+    AssignRoom(c.m(), c.dialogs, 2);
+    ASSERT_EQ(c.dialogs.shown.size(), 1u);
+    EXPECT_EQ(c.dialogs.shown[0].text, "Аудитория " + c.m().rooms[2].number +
+                                           " занята на 2 уроке! - Специализация Ф-2 курс : Сидоров");
+}
+
 TEST(AssignOtherRoom, OnlyRoomsOutsideTheList) {
     struct Case {
         std::optional<std::string> answer;
