@@ -178,3 +178,27 @@ TEST(SpecialisationScreenWidget, ChangesMenuItemOpensEditingMode) {
     EXPECT_EQ(s.model->sel.screen, ScreenId::kSpecialisation);
     EXPECT_TRUE(s.model->specScreen.editing);
 }
+
+TEST(SpecialisationScreenWidget, RoomModeShowsTheRoomTablesOfItsLayout) {
+    Demo s;
+    Model& m = *s.model;
+    auto* screen = s.Show<SpecialisationScreen>(ScreenId::kSpecialisation);
+    ASSERT_NE(screen, nullptr);
+    const Specialisation& sp = m.specialisations[m.currentSpecialisation];
+    int v = 0, lesson = 0;
+    for (int vv = 1; vv <= sp.variants && !v; ++vv)
+        for (int h = 1; h <= sp.hours && !v; ++h)
+            if (sp.cell(vv, h).placed()) v = vv, lesson = sp.cell(vv, h).lesson;
+    ASSERT_NE(v, 0);
+    SwitchSpecialisationRoomMode(m);
+    SpecialisationLessonClick(m, v, lesson);
+    screen->Fill();
+    RoomLayout layout = LoadRoomLayout(m, kSpecialisationLayout);
+    ASSERT_EQ(screen->roomTables().size(), layout.parts.size());
+    ASSERT_FALSE(layout.parts.empty());
+    EXPECT_TRUE(screen->roomTables()[0]->isVisible());
+    EXPECT_EQ(screen->roomTables()[0]->geometry(),
+              QRect(layout.parts[0].gridLeft, layout.parts[0].gridTop, layout.parts[0].gridWidth,
+                    layout.parts[0].gridHeight));
+    s.Shot(screen, "specialisation_rooms");
+}

@@ -219,9 +219,9 @@ void WriteLayouts(Model& model, bool full) {
     // group composition: the room-choice area at the bottom right of the screen
     SaveRoomLayout(model, kCompositionLayout,
                    StackedLayout(model, {525, 550, 527, 820}, 5, 552, 28, 555, 75, 632, 378, 26, full));
-    // specialisation screen: same place, five parts
+    // specialisation screen: five parts in the strip below its lesson table
     SaveRoomLayout(model, kSpecialisationLayout,
-                   StackedLayout(model, {525, 900, 527, 820}, 5, 552, 28, 555, 75, 632, 378, 26, full));
+                   StackedLayout(model, {598, 900, 628, 900}, 5, 598, 19, 220, 80, 300, 590, 18, full));
     // "now" screen: six captioned grids of three rows
     SaveRoomLayout(model, kNowLayout, StackedLayout(model, {610, 640}, 6, 40, 92, 250, 120, 250, 760, 68, full));
 }

@@ -135,15 +135,16 @@ void SpecialisationScreen::LayOut() {
 
     // Room tables of room mode, split by audspec.ini.
     Guarded([&] { layout_ = LoadRoomLayout(m, kSpecialisationLayout); });
+    // Each part's caption and grid stand where the layout file puts them; its head
+    // places "Снять ауд." and "Другая...".
     for (size_t i = 0; i < layout_.parts.size(); ++i) {
         const RoomLayoutPart& part = layout_.parts[i];
-        const int top = 598 + static_cast<int>(i) * 19;
         auto* label = new QLabel(Q(part.caption), this);
-        label->setGeometry(220, top, 80, 18);
+        label->setGeometry(part.captionLeft, part.captionTop, part.captionWidth, part.captionHeight);
         label->setFont(QFont("Arial", 8, QFont::Bold));
         roomLabels_.push_back(label);
-        auto* grid = MakeGrid(this, 300, top, 590, 20);
-        grid->SetRowHeight(16);
+        auto* grid = MakeGrid(this, part.gridLeft, part.gridTop, part.gridWidth, part.gridHeight);
+        grid->SetRowHeight(std::max(10, part.gridHeight - 3));
         grid->SetRowCount(1);
         grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -156,11 +157,12 @@ void SpecialisationScreen::LayOut() {
         });
         roomTables_.push_back(grid);
     }
+    auto head = [this](size_t k) { return k < layout_.head.size() ? layout_.head[k] : 0; };
     removeRoom_ = new QPushButton("Снять ауд.", this);
-    removeRoom_->setGeometry(900, 598, 105, 26);
+    removeRoom_->setGeometry(head(1), head(0), 105, 26);
     connect(removeRoom_, &QPushButton::clicked, this, [this] { Run([this] { RemoveSpecialisationRoom(app_.model); }); });
     otherRoom_ = new QPushButton("Другая...", this);
-    otherRoom_->setGeometry(900, 628, 105, 26);
+    otherRoom_->setGeometry(head(3), head(2), 105, 26);
     connect(otherRoom_, &QPushButton::clicked, this,
             [this] { Run([this] { OtherSpecialisationRoom(app_.model, app_.dialogs); }); });
 }
@@ -201,10 +203,10 @@ void SpecialisationScreen::Fill() {
     mode_->setStyleSheet(st.roomMode ? "color: #000000;" : "color: #FF0000;");
 
     const bool rooms = !st.editing && st.roomMode && st.state == kSpecRoomLesson;
-    for (QLabel* l : roomLabels_) l->setVisible(rooms);
-    for (DrawnGrid* g : roomTables_) {
-        g->setVisible(rooms);
-        g->Redraw();
+    for (size_t i = 0; i < roomTables_.size(); ++i) {
+        roomLabels_[i]->setVisible(rooms && layout_.parts[i].captionShown == 1);
+        roomTables_[i]->setVisible(rooms && layout_.parts[i].gridShown == 1);
+        roomTables_[i]->Redraw();
     }
     removeRoom_->setVisible(rooms);
     otherRoom_->setVisible(rooms);

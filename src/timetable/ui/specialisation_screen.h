@@ -45,4 +45,7 @@ private:
     RoomLayout layout_;
     std::vector<QLabel*> roomLabels_;
     std::vector<DrawnGrid*> roomTables_;
+
+public:
+    const std::vector<DrawnGrid*>& roomTables() const { return roomTables_; }
 };
