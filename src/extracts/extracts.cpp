@@ -101,21 +101,6 @@ TextWriter ExtractText(const std::string& number, const GroupExtract& x) {
     return w;
 }
 
-// The file's text as UTF-8 with CR LF line ends, to compare with what a file holds.
-std::string ExtractUtf8(const std::string& number, const GroupExtract& x) {
-    std::string t;
-    auto line = [&t](const std::string& s) { t += s, t += "\r\n"; };
-    line(number);
-    line(std::to_string(x.lines.size()));
-    line(kSeparator);
-    for (const ExtractLine& l : x.lines) {
-        line(l.discipline), line(std::to_string(l.hoursGroup)), line(l.teacherGroup);
-        line(std::to_string(l.hoursSub1)), line(l.teacherSub1), line(std::to_string(l.hoursSub2)), line(l.teacherSub2);
-        line(kSeparator);
-    }
-    return t;
-}
-
 }  // namespace
 
 std::string ExtractFileBytes(const std::string& number, const GroupExtract& x) {
@@ -135,19 +120,20 @@ void LoadAllExtracts(Model& model) {
     for (int g = 1; g <= n; ++g) {
         const std::string& number = model.groups[g].number;
         std::string path = ExtractPath(model, number);
-        if (!FileExists(path)) {
+        std::string bytes;
+        if (!ReadFileIfPresent(path, bytes)) {
             // Without a file the group keeps what it had (nothing at start-up).
             if (model.extracts.valid(g)) (*fresh)[g] = model.extracts[g];
             (*fresh)[g].totalHours = 0;
             continue;
         }
-        const std::string bytes = ReadFileBytes(path);
-        ReadExtract(known, TextReader(bytes, path), (*fresh)[g]);
+        ReadExtract(known, TextReader(std::string_view(bytes), path), (*fresh)[g]);
         // A file already in normalised form would be rewritten byte for byte; it is left as it is.
-        read[g] = ExtractUtf8(number, (*fresh)[g]) != Cp1251ToUtf8(bytes);
-        if (read[g]) texts[g] = ExtractText(number, (*fresh)[g]);
+        texts[g] = ExtractText(number, (*fresh)[g]);
+        read[g] = texts[g].bytes() != bytes;
+        if (!read[g]) texts[g] = TextWriter{};
     }
-    model.extracts = *fresh;
+    model.extracts = std::move(*fresh);
     for (int g = 1; g <= n; ++g)
         if (read[g]) texts[g].Save(ExtractPath(model, model.groups[g].number));
 }

@@ -113,8 +113,7 @@ void LoadDepartments(Model& model) {
     for (int di = 1; di <= model.departments.size(); ++di) {
         for (Teacher& t : model.departments[di].teachers) {
             const std::string path = OccupancyFilePath(model, t);
-            if (!FileExists(path)) WriteFreeWeek(path, t.displayName);
-            TextReader r = TextReader::Open(path);
+            TextReader r = OpenOrCreate(path, [&] { WriteFreeWeek(path, t.displayName); });
             r.Skip();
             for (int day = 1; day <= kDays; ++day) t.occupancy[day] = FourteenCodes(r.ReadLine());
         }

@@ -57,8 +57,7 @@ void LoadRooms(Model& model) {
 
     for (int i = 1; i <= model.rooms.size(); ++i) {
         const std::string notesPath = RoomNotesPath(model, i);
-        if (!FileExists(notesPath)) WriteEmptyNotes(notesPath, model.rooms[i].number);
-        TextReader n = TextReader::Open(notesPath);
+        TextReader n = OpenOrCreate(notesPath, [&] { WriteEmptyNotes(notesPath, model.rooms[i].number); });
         RoomNotes& notes = model.rooms[i].notes;
         n.Skip(2);
         for (int day = 1; day <= kDays; ++day) {

@@ -65,11 +65,46 @@ char32_t NextCodePoint(std::string_view s, size_t& i) {
     return c;
 }
 
+// Windows-1251 code of every character up to U+2122 (the highest one the code page
+// holds); 0 where there is none. Built once from kHigh.
+struct EncodeTable {
+    static constexpr char32_t kLimit = 0x2123;
+    unsigned char code[kLimit] = {};
+    EncodeTable() {
+        for (int k = 0; k < 128; ++k) code[kHigh[k]] = static_cast<unsigned char>(0x80 + k);
+    }
+};
+
+const EncodeTable& Encoder() {
+    static const EncodeTable table;
+    return table;
+}
+
 int EncodeChar(char32_t c) {
     if (c < 0x80) return static_cast<int>(c);
-    for (int k = 0; k < 128; ++k)
-        if (kHigh[k] == c) return 0x80 + k;
-    return -1;
+    if (c >= 0x0410 && c <= 0x044F) return static_cast<int>(c - 0x0410 + 0xC0);  // А..я
+    if (c >= EncodeTable::kLimit) return -1;
+    int code = Encoder().code[c];
+    return code == 0 ? -1 : code;
+}
+
+// UTF-8 form of every byte 0x80..0xFF: length and up to three bytes.
+struct DecodeTable {
+    unsigned char length[128] = {};
+    char bytes[128][3] = {};
+    DecodeTable() {
+        for (int k = 0; k < 128; ++k) {
+            std::string u;
+            AppendUtf8(u, kHigh[k]);
+            length[k] = static_cast<unsigned char>(u.size());
+            for (size_t j = 0; j < u.size(); ++j) bytes[k][j] = u[j];
+        }
+    }
+};
+
+const DecodeTable& Decoder() {
+    static const DecodeTable table;
+    return table;
 }
 
 char gSeparator = '.';
@@ -97,41 +132,90 @@ std::string FileError::Describe() const {
     return std::string(what()) + "\n" + path_;
 }
 
-std::string Cp1251ToUtf8(std::string_view bytes) {
-    std::string out;
-    out.reserve(bytes.size() * 2);
+namespace {
+
+void AppendCp1251AsUtf8(std::string& out, std::string_view bytes) {
+    size_t high = 0;
+    for (char ch : bytes) high += static_cast<unsigned char>(ch) >= 0x80;
+    const size_t at = out.size();
+    if (high == 0) {
+        out.append(bytes);
+        return;
+    }
+    const DecodeTable& d = Decoder();
+    out.resize(at + bytes.size() + 2 * high);
+    char* p = out.data() + at;
     for (char ch : bytes) {
         unsigned char b = static_cast<unsigned char>(ch);
-        if (b < 0x80)
-            out += ch;
-        else
-            AppendUtf8(out, kHigh[b - 0x80]);
+        if (b < 0x80) {
+            *p++ = ch;
+        } else {
+            const int k = b - 0x80;
+            for (int j = 0; j < d.length[k]; ++j) *p++ = d.bytes[k][j];
+        }
     }
+    out.resize(static_cast<size_t>(p - out.data()));
+}
+
+}  // namespace
+
+std::string Cp1251ToUtf8(std::string_view bytes) {
+    std::string out;
+    AppendCp1251AsUtf8(out, bytes);
     return out;
 }
 
+namespace {
+
+// Appends the codes of `utf8` to `out`; an unencodable character stops the work
+// (returns false, the codes before it kept) unless `replacement` is given, which
+// then stands for it.
+bool AppendCodes(std::string_view utf8, std::string& out, int replacement) {
+    const size_t at = out.size();
+    out.resize(at + utf8.size());  // never more codes than bytes
+    char* p = out.data() + at;
+    for (size_t i = 0; i < utf8.size();) {
+        unsigned char b = static_cast<unsigned char>(utf8[i]);
+        if (b < 0x80) {
+            *p++ = static_cast<char>(b);
+            ++i;
+            continue;
+        }
+        int code = EncodeChar(NextCodePoint(utf8, i));
+        if (code < 0) {
+            if (replacement < 0) {
+                out.resize(static_cast<size_t>(p - out.data()));
+                return false;
+            }
+            code = replacement;
+        }
+        *p++ = static_cast<char>(code);
+    }
+    out.resize(static_cast<size_t>(p - out.data()));
+    return true;
+}
+
+}  // namespace
+
 bool Utf8ToCp1251(std::string_view utf8, std::string& out) {
     out.clear();
-    out.reserve(utf8.size());
+    return AppendCodes(utf8, out, -1);
+}
+
+bool IsCp1251Encodable(std::string_view utf8) {
     for (size_t i = 0; i < utf8.size();) {
-        int code = EncodeChar(NextCodePoint(utf8, i));
-        if (code < 0) return false;
-        out += static_cast<char>(code);
+        if (static_cast<unsigned char>(utf8[i]) < 0x80) {
+            ++i;
+            continue;
+        }
+        if (EncodeChar(NextCodePoint(utf8, i)) < 0) return false;
     }
     return true;
 }
 
-bool IsCp1251Encodable(std::string_view utf8) {
-    std::string ignored;
-    return Utf8ToCp1251(utf8, ignored);
-}
-
 std::string Cp1251Codes(std::string_view utf8) {
     std::string out;
-    for (size_t i = 0; i < utf8.size();) {
-        int code = EncodeChar(NextCodePoint(utf8, i));
-        out += static_cast<char>(code < 0 ? '?' : code);
-    }
+    AppendCodes(utf8, out, '?');
     return out;
 }
 
@@ -203,27 +287,37 @@ std::string FormatReal2(double value) {
 
 TextReader TextReader::Open(const std::string& path) { return TextReader(ReadFileBytes(path), path); }
 
-TextReader::TextReader(std::string_view bytes, std::string path) : path_(std::move(path)) {
-    size_t end = bytes.find('\x1A');
-    if (end != std::string_view::npos) bytes = bytes.substr(0, end);
+TextReader::TextReader(std::string_view bytes, std::string path) : TextReader(std::string(bytes), std::move(path)) {}
+
+TextReader::TextReader(std::string&& bytes, std::string path) : bytes_(std::move(bytes)), path_(std::move(path)) {
+    std::string_view all(bytes_);
+    size_t end = all.find('\x1A');
+    if (end != std::string_view::npos) all = all.substr(0, end);
+    size_t count = 0;
+    for (char ch : all) count += ch == '\n';
+    lines_.reserve(count + 1);
     size_t start = 0;
-    while (start < bytes.size()) {
-        size_t nl = bytes.find('\n', start);
-        size_t stop = (nl == std::string_view::npos) ? bytes.size() : nl;
+    while (start < all.size()) {
+        size_t nl = all.find('\n', start);
+        size_t stop = (nl == std::string_view::npos) ? all.size() : nl;
         size_t len = stop - start;
-        if (len > 0 && bytes[start + len - 1] == '\r') --len;
-        lines_.emplace_back(bytes.substr(start, len));
+        if (len > 0 && all[start + len - 1] == '\r') --len;
+        lines_.push_back(Span{start, len});
         if (nl == std::string_view::npos) break;
         start = nl + 1;
     }
+}
+
+std::string_view TextReader::Raw(size_t line) const {
+    return std::string_view(bytes_).substr(lines_[line].start, lines_[line].length);
 }
 
 bool TextReader::AtEnd() const { return line_ >= lines_.size(); }
 
 std::string TextReader::ReadLine() {
     if (AtEnd()) return "";
-    const std::string& raw = lines_[line_++];
-    std::string rest = raw.substr(std::min(column_, raw.size()));
+    std::string_view raw = Raw(line_++);
+    std::string_view rest = raw.substr(std::min(column_, raw.size()));
     column_ = 0;
     return Cp1251ToUtf8(rest);
 }
@@ -239,26 +333,28 @@ void TextReader::Skip(int lines) {
 long TextReader::ReadInt() {
     // Skip blanks, tabs and line ends up to the first other character.
     while (!AtEnd()) {
-        const std::string& raw = lines_[line_];
+        std::string_view raw = Raw(line_);
         while (column_ < raw.size() && (raw[column_] == ' ' || raw[column_] == '\t')) ++column_;
         if (column_ < raw.size()) break;
         ++line_;
         column_ = 0;
     }
     if (AtEnd()) return 0;
-    const std::string& raw = lines_[line_];
+    std::string_view raw = Raw(line_);
     size_t from = column_;
     size_t to = from;
     while (to < raw.size() && static_cast<unsigned char>(raw[to]) > ' ' && to - from < 32) ++to;
-    std::string token = raw.substr(from, to - from);
+    std::string_view token = raw.substr(from, to - from);
     ++line_;
     column_ = 0;
     size_t i = 0;
-    if (i < token.size() && (token[i] == '+' || token[i] == '-')) ++i;
+    bool negative = false;
+    if (i < token.size() && (token[i] == '+' || token[i] == '-')) negative = token[i++] == '-';
     size_t digits = i;
-    while (i < token.size() && token[i] >= '0' && token[i] <= '9') ++i;
+    long v = 0;
+    while (i < token.size() && token[i] >= '0' && token[i] <= '9') v = v * 10 + (token[i++] - '0');
     if (i == digits || i != token.size() || i - digits > 10) throw FileError("Invalid numeric input", path_);
-    long v = std::strtol(token.c_str(), nullptr, 10);
+    if (negative) v = -v;
     if (v > 2147483647L || v < -2147483648L) throw FileError("Invalid numeric input", path_);
     return v;
 }
@@ -275,12 +371,12 @@ double TextReader::ReadReal() {
 // ---------------------------------------------------------------- writer
 
 TextWriter& TextWriter::Line(std::string_view utf8) {
-    std::string encoded;
-    if (!Utf8ToCp1251(utf8, encoded)) {
+    const size_t at = bytes_.size();
+    if (!AppendCodes(utf8, bytes_, -1)) {
         if (badText_.empty()) badText_ = std::string(utf8);
-        encoded = Cp1251Codes(utf8);
+        bytes_.resize(at);
+        AppendCodes(utf8, bytes_, '?');
     }
-    bytes_ += encoded;
     bytes_ += "\r\n";
     return *this;
 }
@@ -306,6 +402,32 @@ void RemoveFile(const std::string& path) {
     if (::unlink(path.c_str()) != 0 && errno != ENOENT) throw ErrnoError(errno, path);
 }
 
+namespace {
+
+// Reads an open file to its end and closes it.
+std::string ReadAndClose(int fd, const std::string& path, size_t sizeHint) {
+    std::string bytes;
+    bytes.resize(sizeHint + 1);  // the measured size and room to see a file that grew
+    size_t done = 0;
+    for (;;) {
+        if (done == bytes.size()) bytes.resize(bytes.size() * 2);  // grew since it was measured
+        ssize_t n = ::read(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            int err = errno;
+            ::close(fd);
+            throw ErrnoError(err, path);
+        }
+        if (n == 0) break;
+        done += static_cast<size_t>(n);
+    }
+    ::close(fd);
+    bytes.resize(done);
+    return bytes;
+}
+
+}  // namespace
+
 std::string ReadFileBytes(const std::string& path) {
     int fd = ::open(path.c_str(), O_RDONLY);
     if (fd < 0) throw ErrnoError(errno, path);
@@ -324,6 +446,29 @@ std::string ReadFileBytes(const std::string& path) {
     }
     ::close(fd);
     return bytes;
+}
+
+bool ReadFileIfPresent(const std::string& path, std::string& bytes) {
+    // Opening at once spares a separate look-up of the path; without blocking, so
+    // that a pipe or device in the file's place is seen as no file, as FileExists sees it.
+    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) {
+        int err = errno;
+        if (err == ENOENT || !FileExists(path)) return false;
+        throw ErrnoError(err, path);
+    }
+    struct stat st;
+    if (::fstat(fd, &st) != 0) {
+        int err = errno;
+        ::close(fd);
+        throw ErrnoError(err, path);
+    }
+    if (!S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return false;
+    }
+    bytes = ReadAndClose(fd, path, static_cast<size_t>(st.st_size));
+    return true;
 }
 
 void WriteFileAtomically(const std::string& path, const std::string& bytes) {

@@ -45,6 +45,7 @@ public:
     // Reads the whole file; a missing file is "File not found".
     static TextReader Open(const std::string& path);
     TextReader(std::string_view cp1251Bytes, std::string path);
+    TextReader(std::string&& cp1251Bytes, std::string path);  // takes the bytes over
 
     std::string ReadLine();   // the whole line, blanks kept
     // Skips blanks, tabs and line ends, takes the characters up to the next one at
@@ -57,9 +58,15 @@ public:
     const std::string& path() const { return path_; }
 
 private:
-    std::vector<std::string> lines_;  // raw Windows-1251 lines
+    std::string_view Raw(size_t line) const;  // a raw Windows-1251 line
+
+    struct Span {
+        size_t start, length;  // a line's place in bytes_, line end excluded
+    };
+    std::string bytes_;        // the file as read
+    std::vector<Span> lines_;  // decoded only when read
     size_t line_ = 0;
-    size_t column_ = 0;  // position inside lines_[line_] after a partial integer read
+    size_t column_ = 0;  // position inside line line_ after a partial integer read
     std::string path_;
 };
 
@@ -85,6 +92,18 @@ inline constexpr const char* kSeparator = "-------";
 bool FileExists(const std::string& path);
 void RemoveFile(const std::string& path);               // missing file is not an error
 std::string ReadFileBytes(const std::string& path);     // "File not found"
+// Reads the file into `bytes`; false, with nothing read, where FileExists is false.
+bool ReadFileIfPresent(const std::string& path, std::string& bytes);
+// Opens a file that is created when missing: `create()` writes it first where FileExists is false.
+template <class Create>
+TextReader OpenOrCreate(const std::string& path, Create create) {
+    std::string bytes;
+    if (!ReadFileIfPresent(path, bytes)) {
+        create();
+        bytes = ReadFileBytes(path);
+    }
+    return TextReader(std::move(bytes), path);
+}
 void WriteFileAtomically(const std::string& path, const std::string& bytes);
 void MakeFolders(const std::string& folder);            // for the demo and tests
 

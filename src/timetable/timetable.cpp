@@ -38,8 +38,7 @@ TextWriter TimetableFileText(const std::string& groupName, const GroupTimetable&
 // reads as "-", so that it is an empty entry rather than a lesson without a name.
 std::string ValueLine(TextReader& r) { return r.AtEnd() ? "-" : r.ReadLine(); }
 
-void ReadTimetable(const std::string& path, GroupTimetable& t) {
-    TextReader r = TextReader::Open(path);
+void ReadTimetable(TextReader r, GroupTimetable& t) {
     r.Skip(2);
     for (int d = 1; d <= kDays; ++d)
         for (int l = 1; l <= kLessons; ++l) {
@@ -108,14 +107,13 @@ void LoadAllTimetables(Model& model) {
     for (int g = 1; g <= n; ++g) {
         const std::string& name = model.groups[g].number;
         std::string path = GroupFilePath(c.timetableFolder, name, ".ras");
-        if (!FileExists(path)) TimetableFileText(name, GroupTimetable{}).Save(path);
-        ReadTimetable(path, model.timetables[g]);
+        ReadTimetable(OpenOrCreate(path, [&] { TimetableFileText(name, GroupTimetable{}).Save(path); }),
+                      model.timetables[g]);
     }
     for (int g = 1; g <= n; ++g) {
         const std::string& name = model.groups[g].number;
         std::string path = GroupFilePath(c.autoFolder, name, ".ogr");
-        if (!FileExists(path)) LimitsFileText(name, LessonLimits{}).Save(path);
-        TextReader r = TextReader::Open(path);
+        TextReader r = OpenOrCreate(path, [&] { LimitsFileText(name, LessonLimits{}).Save(path); });
         r.Skip(2);
         LessonLimits& lim = model.lessonLimits[g];
         for (int d = 1; d <= kDays; ++d) ReadLimitsDayLine(r.ReadLine(), lim.first[d], lim.last[d]);
