@@ -64,7 +64,7 @@ std::string ReadField(TextReader& r, const std::string& path, int record) {
 
 using Surnames = std::unordered_set<std::string>;
 
-std::string Normalised(const Surnames& known, const std::string& teacher) {
+std::string Normalised(const Surnames& known, std::string teacher) {
     return teacher == "-" || known.count(teacher) ? teacher : kUnknownTeacher;
 }
 

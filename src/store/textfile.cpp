@@ -88,16 +88,17 @@ int EncodeChar(char32_t c) {
     return code == 0 ? -1 : code;
 }
 
-// UTF-8 form of every byte 0x80..0xFF: length and up to three bytes.
+// UTF-8 form of every byte: length and up to three bytes (padded to four, so that
+// each is copied with one store).
 struct DecodeTable {
-    unsigned char length[128] = {};
-    char bytes[128][3] = {};
+    unsigned char length[256] = {};
+    char bytes[256][4] = {};
     DecodeTable() {
-        for (int k = 0; k < 128; ++k) {
+        for (int b = 0; b < 256; ++b) {
             std::string u;
-            AppendUtf8(u, kHigh[k]);
-            length[k] = static_cast<unsigned char>(u.size());
-            for (size_t j = 0; j < u.size(); ++j) bytes[k][j] = u[j];
+            AppendUtf8(u, b < 0x80 ? static_cast<char32_t>(b) : kHigh[b - 0x80]);
+            length[b] = static_cast<unsigned char>(u.size());
+            for (size_t j = 0; j < u.size(); ++j) bytes[b][j] = u[j];
         }
     }
 };
@@ -134,27 +135,35 @@ std::string FileError::Describe() const {
 
 namespace {
 
+// Working space for a conversion: on the stack for the short texts of data files,
+// so that the result is allocated once at its exact size.
+class Scratch {
+public:
+    explicit Scratch(size_t size) {
+        if (size > sizeof local_) heap_ = new char[size];
+        data_ = heap_ ? heap_ : local_;
+    }
+    ~Scratch() { delete[] heap_; }
+    Scratch(const Scratch&) = delete;
+    Scratch& operator=(const Scratch&) = delete;
+    char* data() { return data_; }
+
+private:
+    char local_[2048];
+    char* heap_ = nullptr;
+    char* data_ = nullptr;
+};
+
 void AppendCp1251AsUtf8(std::string& out, std::string_view bytes) {
-    size_t high = 0;
-    for (char ch : bytes) high += static_cast<unsigned char>(ch) >= 0x80;
-    const size_t at = out.size();
-    if (high == 0) {
-        out.append(bytes);
-        return;
-    }
     const DecodeTable& d = Decoder();
-    out.resize(at + bytes.size() + 2 * high);
-    char* p = out.data() + at;
+    Scratch buf(bytes.size() * 3 + 1);  // at most three UTF-8 bytes a byte, and the padding of the last
+    char* p = buf.data();
     for (char ch : bytes) {
-        unsigned char b = static_cast<unsigned char>(ch);
-        if (b < 0x80) {
-            *p++ = ch;
-        } else {
-            const int k = b - 0x80;
-            for (int j = 0; j < d.length[k]; ++j) *p++ = d.bytes[k][j];
-        }
+        const unsigned char b = static_cast<unsigned char>(ch);
+        std::memcpy(p, d.bytes[b], 4);
+        p += d.length[b];
     }
-    out.resize(static_cast<size_t>(p - out.data()));
+    out.append(buf.data(), static_cast<size_t>(p - buf.data()));
 }
 
 }  // namespace
@@ -171,9 +180,9 @@ namespace {
 // (returns false, the codes before it kept) unless `replacement` is given, which
 // then stands for it.
 bool AppendCodes(std::string_view utf8, std::string& out, int replacement) {
-    const size_t at = out.size();
-    out.resize(at + utf8.size());  // never more codes than bytes
-    char* p = out.data() + at;
+    Scratch buf(utf8.size());  // never more codes than bytes
+    char* p = buf.data();
+    bool encodable = true;
     for (size_t i = 0; i < utf8.size();) {
         unsigned char b = static_cast<unsigned char>(utf8[i]);
         if (b < 0x80) {
@@ -184,15 +193,15 @@ bool AppendCodes(std::string_view utf8, std::string& out, int replacement) {
         int code = EncodeChar(NextCodePoint(utf8, i));
         if (code < 0) {
             if (replacement < 0) {
-                out.resize(static_cast<size_t>(p - out.data()));
-                return false;
+                encodable = false;
+                break;
             }
             code = replacement;
         }
         *p++ = static_cast<char>(code);
     }
-    out.resize(static_cast<size_t>(p - out.data()));
-    return true;
+    out.append(buf.data(), static_cast<size_t>(p - buf.data()));
+    return encodable;
 }
 
 }  // namespace
@@ -290,70 +299,68 @@ TextReader TextReader::Open(const std::string& path) { return TextReader(ReadFil
 TextReader::TextReader(std::string_view bytes, std::string path) : TextReader(std::string(bytes), std::move(path)) {}
 
 TextReader::TextReader(std::string&& bytes, std::string path) : bytes_(std::move(bytes)), path_(std::move(path)) {
-    std::string_view all(bytes_);
-    size_t end = all.find('\x1A');
-    if (end != std::string_view::npos) all = all.substr(0, end);
-    size_t count = 0;
-    for (char ch : all) count += ch == '\n';
-    lines_.reserve(count + 1);
-    size_t start = 0;
-    while (start < all.size()) {
-        size_t nl = all.find('\n', start);
-        size_t stop = (nl == std::string_view::npos) ? all.size() : nl;
-        size_t len = stop - start;
-        if (len > 0 && all[start + len - 1] == '\r') --len;
-        lines_.push_back(Span{start, len});
-        if (nl == std::string_view::npos) break;
-        start = nl + 1;
+    size_t end = bytes_.find('\x1A');
+    end_ = end == std::string::npos ? bytes_.size() : end;
+}
+
+// Lines are found as they are read: the reader only moves forward.
+std::string_view TextReader::Current() {
+    if (lineEnd_ == kUnknown) {
+        const void* nl = std::memchr(bytes_.data() + start_, '\n', end_ - start_);
+        lineEnd_ = nl ? static_cast<size_t>(static_cast<const char*>(nl) - bytes_.data()) : end_;
+        next_ = nl ? lineEnd_ + 1 : end_;
+        if (lineEnd_ > start_ && bytes_[lineEnd_ - 1] == '\r') --lineEnd_;
     }
+    return std::string_view(bytes_).substr(start_, lineEnd_ - start_);
 }
 
-std::string_view TextReader::Raw(size_t line) const {
-    return std::string_view(bytes_).substr(lines_[line].start, lines_[line].length);
+void TextReader::Advance() {
+    Current();
+    start_ = next_;
+    lineEnd_ = kUnknown;
+    column_ = 0;
 }
 
-bool TextReader::AtEnd() const { return line_ >= lines_.size(); }
+bool TextReader::AtEnd() const { return start_ >= end_; }
 
 std::string TextReader::ReadLine() {
     if (AtEnd()) return "";
-    std::string_view raw = Raw(line_++);
+    std::string_view raw = Current();
     std::string_view rest = raw.substr(std::min(column_, raw.size()));
-    column_ = 0;
+    Advance();
     return Cp1251ToUtf8(rest);
 }
 
 void TextReader::Skip(int lines) {
     for (int k = 0; k < lines; ++k) {
         if (AtEnd()) return;
-        ++line_;
-        column_ = 0;
+        Advance();
     }
 }
 
 long TextReader::ReadInt() {
     // Skip blanks, tabs and line ends up to the first other character.
     while (!AtEnd()) {
-        std::string_view raw = Raw(line_);
+        std::string_view raw = Current();
         while (column_ < raw.size() && (raw[column_] == ' ' || raw[column_] == '\t')) ++column_;
         if (column_ < raw.size()) break;
-        ++line_;
-        column_ = 0;
+        Advance();
     }
     if (AtEnd()) return 0;
-    std::string_view raw = Raw(line_);
+    std::string_view raw = Current();
     size_t from = column_;
     size_t to = from;
     while (to < raw.size() && static_cast<unsigned char>(raw[to]) > ' ' && to - from < 32) ++to;
     std::string_view token = raw.substr(from, to - from);
-    ++line_;
-    column_ = 0;
+    Advance();  // the token stays valid: the bytes do not move
     size_t i = 0;
     bool negative = false;
     if (i < token.size() && (token[i] == '+' || token[i] == '-')) negative = token[i++] == '-';
     size_t digits = i;
-    long v = 0;
-    while (i < token.size() && token[i] >= '0' && token[i] <= '9') v = v * 10 + (token[i++] - '0');
+    while (i < token.size() && token[i] >= '0' && token[i] <= '9') ++i;
     if (i == digits || i != token.size() || i - digits > 10) throw FileError("Invalid numeric input", path_);
+    long v = 0;
+    for (size_t k = digits; k < i; ++k) v = v * 10 + (token[k] - '0');
     if (negative) v = -v;
     if (v > 2147483647L || v < -2147483648L) throw FileError("Invalid numeric input", path_);
     return v;

@@ -58,15 +58,15 @@ public:
     const std::string& path() const { return path_; }
 
 private:
-    std::string_view Raw(size_t line) const;  // a raw Windows-1251 line
+    std::string_view Current();  // the current line without its line end
+    void Advance();               // on to the next line
 
-    struct Span {
-        size_t start, length;  // a line's place in bytes_, line end excluded
-    };
-    std::string bytes_;        // the file as read
-    std::vector<Span> lines_;  // decoded only when read
-    size_t line_ = 0;
-    size_t column_ = 0;  // position inside line line_ after a partial integer read
+    static constexpr size_t kUnknown = static_cast<size_t>(-1);
+    std::string bytes_;  // the file as read; lines are decoded only when read
+    size_t end_ = 0;     // end of the text (an end-of-file mark ends it early)
+    size_t start_ = 0;   // start of the current line
+    size_t lineEnd_ = kUnknown, next_ = 0;  // the current line's end and the next line's start, once found
+    size_t column_ = 0;  // position inside the current line after a partial integer read
     std::string path_;
 };
 
