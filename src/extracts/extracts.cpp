@@ -90,8 +90,9 @@ void ReadExtract(const Surnames& known, TextReader r, GroupExtract& x) {
     }
 }
 
-TextWriter ExtractText(const std::string& number, const GroupExtract& x) {
+TextWriter ExtractText(const std::string& number, const GroupExtract& x, size_t sizeHint = 0) {
     TextWriter w;
+    w.Reserve(sizeHint);
     w.Line(number).Int(x.lines.size()).Separator();
     for (const ExtractLine& l : x.lines) {
         w.Line(l.discipline).Int(l.hoursGroup).Line(l.teacherGroup);
@@ -129,7 +130,7 @@ void LoadAllExtracts(Model& model) {
         }
         ReadExtract(known, TextReader(std::string_view(bytes), path), (*fresh)[g]);
         // A file already in normalised form would be rewritten byte for byte; it is left as it is.
-        texts[g] = ExtractText(number, (*fresh)[g]);
+        texts[g] = ExtractText(number, (*fresh)[g], bytes.size() + 64);
         read[g] = texts[g].bytes() != bytes;
         if (!read[g]) texts[g] = TextWriter{};
     }

@@ -190,7 +190,14 @@ bool AppendCodes(std::string_view utf8, std::string& out, int replacement) {
             ++i;
             continue;
         }
-        int code = EncodeChar(NextCodePoint(utf8, i));
+        int code;
+        unsigned char n = i + 1 < utf8.size() ? static_cast<unsigned char>(utf8[i + 1]) : 0;
+        if ((b & 0xE0) == 0xC0 && (n & 0xC0) == 0x80) {  // two bytes, as every Cyrillic letter
+            code = EncodeChar(static_cast<char32_t>((b & 0x1F) << 6 | (n & 0x3F)));
+            i += 2;
+        } else {
+            code = EncodeChar(NextCodePoint(utf8, i));
+        }
         if (code < 0) {
             if (replacement < 0) {
                 encodable = false;

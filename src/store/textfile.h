@@ -78,6 +78,7 @@ public:
     TextWriter& Int(long value);
     TextWriter& Real(double value);  // "#0.00"
     TextWriter& Separator();         // "-------"
+    void Reserve(size_t bytes) { bytes_.reserve(bytes); }  // room for a text of about known size
     // A text Windows-1251 cannot hold is refused before anything is written.
     void Save(const std::string& path) const;
     const std::string& bytes() const { return bytes_; }

@@ -1,5 +1,6 @@
 #include "timetable/timetable.h"
 
+#include <string_view>
 #include <unordered_map>
 
 #include "shell/model.h"
@@ -167,15 +168,19 @@ void ComputePlacedCounts(Model& model) {
     for (int g = 1; g <= n; ++g) {
         GroupExtract& x = model.extracts[g];
         if (x.lines.empty()) continue;
-        // Discipline -> lessons per part, counted once per group.
-        std::unordered_map<std::string, std::array<int, 4>> counts;
+        // Discipline of the extract -> lessons per part, counted once per group.
+        std::unordered_map<std::string_view, std::array<int, 4>> counts;
+        counts.reserve(2 * kMaxExtractLines);
+        for (const ExtractLine& line : x.lines) counts.emplace(line.discipline, std::array<int, 4>{});
         const GroupTimetable& t = model.timetables[g];
         for (int d = 1; d <= kDays; ++d)
             for (int l = 1; l <= kLessons; ++l)
-                for (int p = 1; p <= 3; ++p) ++counts[t.at(d, l).part(p).discipline][p];
+                for (int p = 1; p <= 3; ++p) {
+                    auto it = counts.find(t.at(d, l).part(p).discipline);
+                    if (it != counts.end()) ++it->second[p];
+                }
         for (ExtractLine& line : x.lines) {
-            auto it = counts.find(line.discipline);
-            line.placed = it == counts.end() ? std::array<int, 4>{} : it->second;
+            line.placed = counts.find(line.discipline)->second;
             line.placed[0] = 0;
         }
     }
