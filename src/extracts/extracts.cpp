@@ -65,16 +65,17 @@ std::string ReadField(TextReader& r, const std::string& path, int record) {
 using Surnames = std::unordered_set<std::string>;
 
 std::string Normalised(const Surnames& known, std::string teacher) {
-    return teacher == "-" || known.count(teacher) ? teacher : kUnknownTeacher;
+    if (teacher == "-" || known.count(teacher)) return teacher;
+    return kUnknownTeacher;
 }
 
+// `x` is an entry of a freshly made table, still empty.
 void ReadExtract(const Surnames& known, TextReader r, GroupExtract& x) {
     const std::string path = r.path();
     r.Skip();
     long count = r.ReadInt();
     CheckCount(count, kMaxExtractLines, path, "строки выписки");
     r.Skip();
-    x = GroupExtract{};
     for (int k = 1; k <= count; ++k) {
         ExtractLine line;
         line.discipline = ReadField(r, path, k);
@@ -86,7 +87,7 @@ void ReadExtract(const Surnames& known, TextReader r, GroupExtract& x) {
         line.teacherSub2 = Normalised(known, ReadField(r, path, k));
         r.Skip();
         x.totalHours += line.hoursGroup + line.hoursSub1;
-        x.lines.push_back(line);
+        x.lines.push_back(std::move(line));
     }
 }
 
@@ -100,6 +101,22 @@ TextWriter ExtractText(const std::string& number, const GroupExtract& x, size_t 
         w.Separator();
     }
     return w;
+}
+
+// The file's text as UTF-8 with CR LF line ends, to compare with what a file holds.
+std::string ExtractUtf8(const std::string& number, const GroupExtract& x, size_t sizeHint) {
+    std::string t;
+    t.reserve(sizeHint);
+    auto line = [&t](const std::string& s) { t += s, t += "\r\n"; };
+    line(number);
+    line(std::to_string(x.lines.size()));
+    line(kSeparator);
+    for (const ExtractLine& l : x.lines) {
+        line(l.discipline), line(std::to_string(l.hoursGroup)), line(l.teacherGroup);
+        line(std::to_string(l.hoursSub1)), line(l.teacherSub1), line(std::to_string(l.hoursSub2)), line(l.teacherSub2);
+        line(kSeparator);
+    }
+    return t;
 }
 
 }  // namespace
@@ -118,11 +135,12 @@ void LoadAllExtracts(Model& model) {
     Surnames known;
     for (const Department& d : model.departments)
         for (const Teacher& t : d.teachers) known.insert(t.surname);
+    const FolderHandle folder(model.config.extractsFolder);
     for (int g = 1; g <= n; ++g) {
         const std::string& number = model.groups[g].number;
         std::string path = ExtractPath(model, number);
         std::string bytes;
-        if (!ReadFileIfPresent(path, bytes)) {
+        if (!ReadFileIfPresent(path, bytes, &folder)) {
             // Without a file the group keeps what it had (nothing at start-up).
             if (model.extracts.valid(g)) (*fresh)[g] = model.extracts[g];
             (*fresh)[g].totalHours = 0;
@@ -130,9 +148,9 @@ void LoadAllExtracts(Model& model) {
         }
         ReadExtract(known, TextReader(std::string_view(bytes), path), (*fresh)[g]);
         // A file already in normalised form would be rewritten byte for byte; it is left as it is.
-        texts[g] = ExtractText(number, (*fresh)[g], bytes.size() + 64);
-        read[g] = texts[g].bytes() != bytes;
-        if (!read[g]) texts[g] = TextWriter{};
+        const std::string text = Cp1251ToUtf8(bytes);
+        read[g] = ExtractUtf8(number, (*fresh)[g], text.size() + 64) != text;
+        if (read[g]) texts[g] = ExtractText(number, (*fresh)[g], bytes.size() + 64);
     }
     model.extracts = std::move(*fresh);
     for (int g = 1; g <= n; ++g)

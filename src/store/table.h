@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 template <class T, int Capacity>
 class Table {
@@ -40,6 +41,12 @@ public:
     T& push_back(const T& item) {
         if (full()) throw std::out_of_range("table full");
         items_[size_] = item;
+        if (size_ + 1 > used_) used_ = size_ + 1;
+        return items_[size_++];
+    }
+    T& push_back(T&& item) {
+        if (full()) throw std::out_of_range("table full");
+        items_[size_] = std::move(item);
         if (size_ + 1 > used_) used_ = size_ + 1;
         return items_[size_++];
     }

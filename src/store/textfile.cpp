@@ -14,7 +14,7 @@ namespace {
 
 // Unicode code points of the bytes 0x80..0xFF; 0x98 has no character and
 // decodes to U+0098 so that every byte survives a round trip.
-const char32_t kHigh[128] = {
+constexpr char32_t kHigh[128] = {
     0x0402, 0x0403, 0x201A, 0x0453, 0x201E, 0x2026, 0x2020, 0x2021, 0x20AC, 0x2030, 0x0409, 0x2039,
     0x040A, 0x040C, 0x040B, 0x040F, 0x0452, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
     0x0098, 0x2122, 0x0459, 0x203A, 0x045A, 0x045C, 0x045B, 0x045F, 0x00A0, 0x040E, 0x045E, 0x0408,
@@ -26,19 +26,6 @@ const char32_t kHigh[128] = {
     0x0430, 0x0431, 0x0432, 0x0433, 0x0434, 0x0435, 0x0436, 0x0437, 0x0438, 0x0439, 0x043A, 0x043B,
     0x043C, 0x043D, 0x043E, 0x043F, 0x0440, 0x0441, 0x0442, 0x0443, 0x0444, 0x0445, 0x0446, 0x0447,
     0x0448, 0x0449, 0x044A, 0x044B, 0x044C, 0x044D, 0x044E, 0x044F};
-
-void AppendUtf8(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
 
 // Next code point of a UTF-8 text; malformed bytes give 0xFFFFFFFF.
 char32_t NextCodePoint(std::string_view s, size_t& i) {
@@ -66,25 +53,21 @@ char32_t NextCodePoint(std::string_view s, size_t& i) {
 }
 
 // Windows-1251 code of every character up to U+2122 (the highest one the code page
-// holds); 0 where there is none. Built once from kHigh.
+// holds); 0 where there is none. Built from kHigh at compile time.
 struct EncodeTable {
     static constexpr char32_t kLimit = 0x2123;
     unsigned char code[kLimit] = {};
-    EncodeTable() {
+    constexpr EncodeTable() {
         for (int k = 0; k < 128; ++k) code[kHigh[k]] = static_cast<unsigned char>(0x80 + k);
     }
 };
-
-const EncodeTable& Encoder() {
-    static const EncodeTable table;
-    return table;
-}
+constexpr EncodeTable kEncode;
 
 int EncodeChar(char32_t c) {
     if (c < 0x80) return static_cast<int>(c);
     if (c >= 0x0410 && c <= 0x044F) return static_cast<int>(c - 0x0410 + 0xC0);  // А..я
     if (c >= EncodeTable::kLimit) return -1;
-    int code = Encoder().code[c];
+    int code = kEncode.code[c];
     return code == 0 ? -1 : code;
 }
 
@@ -93,20 +76,27 @@ int EncodeChar(char32_t c) {
 struct DecodeTable {
     unsigned char length[256] = {};
     char bytes[256][4] = {};
-    DecodeTable() {
+    constexpr DecodeTable() {
         for (int b = 0; b < 256; ++b) {
-            std::string u;
-            AppendUtf8(u, b < 0x80 ? static_cast<char32_t>(b) : kHigh[b - 0x80]);
-            length[b] = static_cast<unsigned char>(u.size());
-            for (size_t j = 0; j < u.size(); ++j) bytes[b][j] = u[j];
+            const char32_t c = b < 0x80 ? static_cast<char32_t>(b) : kHigh[b - 0x80];
+            char* u = bytes[b];
+            if (c < 0x80) {
+                u[0] = static_cast<char>(c);
+                length[b] = 1;
+            } else if (c < 0x800) {
+                u[0] = static_cast<char>(0xC0 | (c >> 6));
+                u[1] = static_cast<char>(0x80 | (c & 0x3F));
+                length[b] = 2;
+            } else {
+                u[0] = static_cast<char>(0xE0 | (c >> 12));
+                u[1] = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+                u[2] = static_cast<char>(0x80 | (c & 0x3F));
+                length[b] = 3;
+            }
         }
     }
 };
-
-const DecodeTable& Decoder() {
-    static const DecodeTable table;
-    return table;
-}
+constexpr DecodeTable kDecode;
 
 char gSeparator = '.';
 
@@ -155,7 +145,7 @@ private:
 };
 
 void AppendCp1251AsUtf8(std::string& out, std::string_view bytes) {
-    const DecodeTable& d = Decoder();
+    const DecodeTable& d = kDecode;
     Scratch buf(bytes.size() * 3 + 1);  // at most three UTF-8 bytes a byte, and the padding of the last
     char* p = buf.data();
     for (char ch : bytes) {
@@ -310,26 +300,6 @@ TextReader::TextReader(std::string&& bytes, std::string path) : bytes_(std::move
     end_ = end == std::string::npos ? bytes_.size() : end;
 }
 
-// Lines are found as they are read: the reader only moves forward.
-std::string_view TextReader::Current() {
-    if (lineEnd_ == kUnknown) {
-        const void* nl = std::memchr(bytes_.data() + start_, '\n', end_ - start_);
-        lineEnd_ = nl ? static_cast<size_t>(static_cast<const char*>(nl) - bytes_.data()) : end_;
-        next_ = nl ? lineEnd_ + 1 : end_;
-        if (lineEnd_ > start_ && bytes_[lineEnd_ - 1] == '\r') --lineEnd_;
-    }
-    return std::string_view(bytes_).substr(start_, lineEnd_ - start_);
-}
-
-void TextReader::Advance() {
-    Current();
-    start_ = next_;
-    lineEnd_ = kUnknown;
-    column_ = 0;
-}
-
-bool TextReader::AtEnd() const { return start_ >= end_; }
-
 std::string TextReader::ReadLine() {
     if (AtEnd()) return "";
     std::string_view raw = Current();
@@ -418,10 +388,11 @@ void RemoveFile(const std::string& path) {
 
 namespace {
 
-// Reads an open file to its end and closes it.
-std::string ReadAndClose(int fd, const std::string& path, size_t sizeHint) {
+// Reads an open regular file of `size` bytes (as measured when opened) to its end
+// and closes it.
+std::string ReadAndClose(int fd, const std::string& path, size_t size) {
     std::string bytes;
-    bytes.resize(sizeHint + 1);  // the measured size and room to see a file that grew
+    bytes.resize(size + 1);  // the measured size and room to see a file that grew
     size_t done = 0;
     for (;;) {
         if (done == bytes.size()) bytes.resize(bytes.size() * 2);  // grew since it was measured
@@ -434,6 +405,8 @@ std::string ReadAndClose(int fd, const std::string& path, size_t sizeHint) {
         }
         if (n == 0) break;
         done += static_cast<size_t>(n);
+        // A read that stops short at the measured size has reached the end.
+        if (done == size && done < bytes.size()) break;
     }
     ::close(fd);
     bytes.resize(done);
@@ -462,10 +435,24 @@ std::string ReadFileBytes(const std::string& path) {
     return bytes;
 }
 
-bool ReadFileIfPresent(const std::string& path, std::string& bytes) {
+FolderHandle::FolderHandle(std::string folder) : folder_(std::move(folder)) {
+    if (!folder_.empty()) fd_ = ::open(folder_.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+}
+
+FolderHandle::~FolderHandle() {
+    if (fd_ >= 0) ::close(fd_);
+}
+
+bool ReadFileIfPresent(const std::string& path, std::string& bytes, const FolderHandle* folder) {
     // Opening at once spares a separate look-up of the path; without blocking, so
     // that a pipe or device in the file's place is seen as no file, as FileExists sees it.
-    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    // A file of an opened folder is opened by its name alone.
+    const int flags = O_RDONLY | O_CLOEXEC | O_NONBLOCK;
+    const std::string& prefix = folder ? folder->folder() : path;
+    const bool inFolder = folder && folder->fd() >= 0 && !prefix.empty() && prefix.back() == '/' &&
+                          path.size() > prefix.size() && path.compare(0, prefix.size(), prefix) == 0 &&
+                          path.find('/', prefix.size()) == std::string::npos;
+    int fd = inFolder ? ::openat(folder->fd(), path.c_str() + prefix.size(), flags) : ::open(path.c_str(), flags);
     if (fd < 0) {
         int err = errno;
         if (err == ENOENT || !FileExists(path)) return false;

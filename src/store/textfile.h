@@ -54,7 +54,7 @@ public:
     // The whole line as a real, either separator accepted.
     double ReadReal();
     void Skip(int lines = 1);  // separator lines and ignored lines, read unchecked
-    bool AtEnd() const;
+    bool AtEnd() const { return start_ >= end_; }
     const std::string& path() const { return path_; }
 
 private:
@@ -69,6 +69,25 @@ private:
     size_t column_ = 0;  // position inside the current line after a partial integer read
     std::string path_;
 };
+
+// Lines are found as they are read: the reader only moves forward.
+inline std::string_view TextReader::Current() {
+    if (lineEnd_ == kUnknown) {
+        const char* text = bytes_.data();
+        size_t nl = start_;
+        while (nl < end_ && text[nl] != '\n') ++nl;
+        next_ = nl < end_ ? nl + 1 : end_;
+        lineEnd_ = nl > start_ && text[nl - 1] == '\r' ? nl - 1 : nl;
+    }
+    return std::string_view(bytes_).substr(start_, lineEnd_ - start_);
+}
+
+inline void TextReader::Advance() {
+    Current();
+    start_ = next_;
+    lineEnd_ = kUnknown;
+    column_ = 0;
+}
 
 // Whole-file writer: lines collected in memory, CR LF after each, written atomically
 // (temporary file in the same folder, then rename over the old file).
@@ -93,13 +112,29 @@ inline constexpr const char* kSeparator = "-------";
 bool FileExists(const std::string& path);
 void RemoveFile(const std::string& path);               // missing file is not an error
 std::string ReadFileBytes(const std::string& path);     // "File not found"
+// A folder kept open while many of its files are read (see ReadFileIfPresent).
+class FolderHandle {
+public:
+    explicit FolderHandle(std::string folder);  // ends with "/"; a folder that cannot be opened is not used
+    ~FolderHandle();
+    FolderHandle(const FolderHandle&) = delete;
+    FolderHandle& operator=(const FolderHandle&) = delete;
+    const std::string& folder() const { return folder_; }
+    int fd() const { return fd_; }
+
+private:
+    std::string folder_;
+    int fd_ = -1;
+};
+
 // Reads the file into `bytes`; false, with nothing read, where FileExists is false.
-bool ReadFileIfPresent(const std::string& path, std::string& bytes);
+// `folder`, when given, is the open folder the file is in.
+bool ReadFileIfPresent(const std::string& path, std::string& bytes, const FolderHandle* folder = nullptr);
 // Opens a file that is created when missing: `create()` writes it first where FileExists is false.
 template <class Create>
-TextReader OpenOrCreate(const std::string& path, Create create) {
+TextReader OpenOrCreate(const std::string& path, Create create, const FolderHandle* folder = nullptr) {
     std::string bytes;
-    if (!ReadFileIfPresent(path, bytes)) {
+    if (!ReadFileIfPresent(path, bytes, folder)) {
         create();
         bytes = ReadFileBytes(path);
     }
