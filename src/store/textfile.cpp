@@ -159,6 +159,9 @@ void AppendCp1251AsUtf8(std::string& out, std::string_view bytes) {
 }  // namespace
 
 std::string Cp1251ToUtf8(std::string_view bytes) {
+    size_t i = 0;
+    while (i < bytes.size() && static_cast<unsigned char>(bytes[i]) < 0x80) ++i;
+    if (i == bytes.size()) return std::string(bytes);  // plain ASCII reads as it stands
     std::string out;
     AppendCp1251AsUtf8(out, bytes);
     return out;

@@ -173,11 +173,15 @@ void ComputePlacedCounts(Model& model) {
         std::unordered_map<std::string_view, std::array<int, 4>> counts;
         counts.reserve(2 * kMaxExtractLines);
         for (const ExtractLine& line : x.lines) counts.emplace(line.discipline, std::array<int, 4>{});
+        // Empty entries ("-") are most of a timetable; they count only if an extract line is named so.
+        const bool countEmpty = counts.count("-") > 0;
         const GroupTimetable& t = model.timetables[g];
         for (int d = 1; d <= kDays; ++d)
             for (int l = 1; l <= kLessons; ++l)
                 for (int p = 1; p <= 3; ++p) {
-                    auto it = counts.find(t.at(d, l).part(p).discipline);
+                    const std::string& discipline = t.at(d, l).part(p).discipline;
+                    if (!countEmpty && discipline == "-") continue;
+                    auto it = counts.find(discipline);
                     if (it != counts.end()) ++it->second[p];
                 }
         for (ExtractLine& line : x.lines) {
