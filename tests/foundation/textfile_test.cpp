@@ -156,6 +156,26 @@ TEST(TextFiles, FilesCreatedWhenMissingAreCreatedOnlyThen) {
     EXPECT_EQ(bytes, "untouched");
     ASSERT_TRUE(ReadFileIfPresent(path, bytes));
     EXPECT_EQ(bytes, "\xF1\xE2\xEE\xE9\r\n");
+
+    // Through an open folder: the same answers, and paths outside it are still read.
+    const FolderHandle folder(dir.path() + "/");
+    std::string viaFolder;
+    ASSERT_TRUE(ReadFileIfPresent(path, viaFolder, &folder));
+    EXPECT_EQ(viaFolder, bytes);
+    EXPECT_FALSE(ReadFileIfPresent(dir / "d.vyp", viaFolder, &folder));
+    EXPECT_FALSE(ReadFileIfPresent(dir / "none.vyp", viaFolder, &folder));
+    TextWriter().Line("вложен").Save(dir / "d.vyp/in.set");
+    ASSERT_TRUE(ReadFileIfPresent(dir / "d.vyp/in.set", viaFolder, &folder));
+    EXPECT_EQ(viaFolder, "\xE2\xEB\xEE\xE6\xE5\xED\r\n");
+    const FolderHandle missing(dir / "no/");
+    ASSERT_TRUE(ReadFileIfPresent(path, viaFolder, &missing));
+    EXPECT_EQ(viaFolder, bytes);
+
+    // A file larger than one read is read whole.
+    std::string big(200000, 'x');
+    WriteFileAtomically(dir / "big.set", big);
+    ASSERT_TRUE(ReadFileIfPresent(dir / "big.set", viaFolder, &folder));
+    EXPECT_EQ(viaFolder, big);
 }
 
 TEST(TextFiles, AccessDeniedIsReported) {
