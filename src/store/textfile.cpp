@@ -305,6 +305,27 @@ TextReader::TextReader(std::string&& bytes, std::string path) : bytes_(std::move
 
 std::string TextReader::ReadLine() {
     if (AtEnd()) return "";
+    if (lineEnd_ == kUnknown && column_ == 0) {
+        // The usual case, a line not yet looked at: found and decoded in one pass.
+        constexpr size_t kMaxBytes = 680;  // decoded, at most three bytes each, they fit `out`
+        char out[3 * kMaxBytes + 4];
+        char* p = out;
+        const char* text = bytes_.data();
+        const size_t limit = std::min(end_, start_ + kMaxBytes);
+        size_t i = start_;
+        for (; i < limit && text[i] != '\n'; ++i) {
+            const unsigned char b = static_cast<unsigned char>(text[i]);
+            std::memcpy(p, kDecode.bytes[b], 4);
+            p += kDecode.length[b];
+        }
+        if (i < limit || i == end_) {
+            size_t length = static_cast<size_t>(p - out);
+            if (i > start_ && text[i - 1] == '\r') --length;  // a CR decodes to one byte
+            start_ = i < end_ ? i + 1 : end_;
+            return std::string(out, length);
+        }
+        // A longer line takes the general way.
+    }
     std::string_view raw = Current();
     std::string_view rest = raw.substr(std::min(column_, raw.size()));
     Advance();
