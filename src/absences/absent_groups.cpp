@@ -9,12 +9,17 @@ void ComputeAbsentTeacherGroups(Model& model) {
     if (model.absentTeachers.empty()) return;
     std::unordered_set<std::string> absent;
     for (const AbsentTeacher& a : model.absentTeachers) absent.insert(a.surname);
+    // Most entries are empty ("-"); they are looked up only if an absent teacher is named so.
+    const bool lookUpEmpty = absent.count("-") > 0;
     for (int g = 1; g <= model.timetables.size(); ++g) {
         const GroupTimetable& t = model.timetables[g];
         bool marked = false;
         for (int d = 1; d <= kDays && !marked; ++d)
             for (int l = 1; l <= kLessons && !marked; ++l)
-                for (int p = 1; p <= 3 && !marked; ++p) marked = absent.count(t.at(d, l).part(p).teacher) > 0;
+                for (int p = 1; p <= 3 && !marked; ++p) {
+                    const std::string& teacher = t.at(d, l).part(p).teacher;
+                    marked = (lookUpEmpty || teacher != "-") && absent.count(teacher) > 0;
+                }
         if (marked) model.absentTeacherGroups.push_back(g);
     }
 }

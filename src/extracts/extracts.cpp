@@ -64,17 +64,18 @@ std::string ReadField(TextReader& r, const std::string& path, int record) {
 
 using Surnames = std::unordered_set<std::string>;
 
-std::string Normalised(const Surnames& known, const std::string& teacher) {
-    return teacher == "-" || known.count(teacher) ? teacher : kUnknownTeacher;
+std::string Normalised(const Surnames& known, std::string teacher) {
+    if (teacher == "-" || known.count(teacher)) return teacher;
+    return kUnknownTeacher;
 }
 
+// `x` is an entry of a freshly made table, still empty.
 void ReadExtract(const Surnames& known, TextReader r, GroupExtract& x) {
     const std::string path = r.path();
     r.Skip();
     long count = r.ReadInt();
     CheckCount(count, kMaxExtractLines, path, "строки выписки");
     r.Skip();
-    x = GroupExtract{};
     for (int k = 1; k <= count; ++k) {
         ExtractLine line;
         line.discipline = ReadField(r, path, k);
@@ -86,12 +87,13 @@ void ReadExtract(const Surnames& known, TextReader r, GroupExtract& x) {
         line.teacherSub2 = Normalised(known, ReadField(r, path, k));
         r.Skip();
         x.totalHours += line.hoursGroup + line.hoursSub1;
-        x.lines.push_back(line);
+        x.lines.push_back(std::move(line));
     }
 }
 
-TextWriter ExtractText(const std::string& number, const GroupExtract& x) {
+TextWriter ExtractText(const std::string& number, const GroupExtract& x, size_t sizeHint = 0) {
     TextWriter w;
+    w.Reserve(sizeHint);
     w.Line(number).Int(x.lines.size()).Separator();
     for (const ExtractLine& l : x.lines) {
         w.Line(l.discipline).Int(l.hoursGroup).Line(l.teacherGroup);
@@ -102,8 +104,9 @@ TextWriter ExtractText(const std::string& number, const GroupExtract& x) {
 }
 
 // The file's text as UTF-8 with CR LF line ends, to compare with what a file holds.
-std::string ExtractUtf8(const std::string& number, const GroupExtract& x) {
+std::string ExtractUtf8(const std::string& number, const GroupExtract& x, size_t sizeHint) {
     std::string t;
+    t.reserve(sizeHint);
     auto line = [&t](const std::string& s) { t += s, t += "\r\n"; };
     line(number);
     line(std::to_string(x.lines.size()));
@@ -132,22 +135,24 @@ void LoadAllExtracts(Model& model) {
     Surnames known;
     for (const Department& d : model.departments)
         for (const Teacher& t : d.teachers) known.insert(t.surname);
+    const FolderHandle folder(model.config.extractsFolder);
     for (int g = 1; g <= n; ++g) {
         const std::string& number = model.groups[g].number;
         std::string path = ExtractPath(model, number);
-        if (!FileExists(path)) {
+        std::string bytes;
+        if (!ReadFileIfPresent(path, bytes, &folder)) {
             // Without a file the group keeps what it had (nothing at start-up).
             if (model.extracts.valid(g)) (*fresh)[g] = model.extracts[g];
             (*fresh)[g].totalHours = 0;
             continue;
         }
-        const std::string bytes = ReadFileBytes(path);
-        ReadExtract(known, TextReader(bytes, path), (*fresh)[g]);
+        ReadExtract(known, TextReader(std::string_view(bytes), path), (*fresh)[g]);
         // A file already in normalised form would be rewritten byte for byte; it is left as it is.
-        read[g] = ExtractUtf8(number, (*fresh)[g]) != Cp1251ToUtf8(bytes);
-        if (read[g]) texts[g] = ExtractText(number, (*fresh)[g]);
+        const std::string text = Cp1251ToUtf8(bytes);
+        read[g] = ExtractUtf8(number, (*fresh)[g], text.size() + 64) != text;
+        if (read[g]) texts[g] = ExtractText(number, (*fresh)[g], bytes.size() + 64);
     }
-    model.extracts = *fresh;
+    model.extracts = std::move(*fresh);
     for (int g = 1; g <= n; ++g)
         if (read[g]) texts[g].Save(ExtractPath(model, model.groups[g].number));
 }

@@ -41,7 +41,7 @@ void LoadPseudonyms(Model& model) {
         p.groupForm = r.ReadLine();
         p.subgroupForm = r.ReadLine();
         r.Skip();
-        list.push_back(p);
+        list.push_back(std::move(p));
     }
     CheckCount(static_cast<long>(list.size()), kMaxPseudonyms, path, "псевдонимы");
     // The list is kept in order of the full names; a file out of order is put in order here.
@@ -62,7 +62,7 @@ void LoadPseudonyms(Model& model) {
         list.swap(sorted);
     }
     model.pseudonyms.clear();
-    for (const Pseudonym& p : list) model.pseudonyms.push_back(p);
+    for (Pseudonym& p : list) model.pseudonyms.push_back(std::move(p));
 }
 
 std::string PseudonymFileBytes(const Model& model) { return PseudonymText(model).bytes(); }

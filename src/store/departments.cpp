@@ -65,7 +65,7 @@ void LoadDepartments(Model& model) {
         d.shortTitle = list.ReadLine();
         d.fileKey = list.ReadLine();
         CheckFileKey(d.fileKey, listPath, "Ключ кафедры");
-        model.departments.push_back(d);
+        model.departments.push_back(std::move(d));
     }
     model.lastDepartmentPrefix = model.departments.empty() ? "" : FirstChars(model.departments[count].title, 3);
 
@@ -102,7 +102,7 @@ void LoadDepartments(Model& model) {
             if (t.kind == 1) ++model.staffTeachers;
             if (t.kind == 2) ++model.partTimeTeachers;
             ++model.allTeachers;
-            d.teachers.push_back(t);
+            d.teachers.push_back(std::move(t));
         }
     }
 
@@ -110,11 +110,11 @@ void LoadDepartments(Model& model) {
         if (!FileExists(AbsenceFilePath(model, di))) SaveAbsences(model, di);
     RebuildAbsences(model);
 
+    const FolderHandle occupancyFolder(model.config.occupancyFolder);
     for (int di = 1; di <= model.departments.size(); ++di) {
         for (Teacher& t : model.departments[di].teachers) {
             const std::string path = OccupancyFilePath(model, t);
-            if (!FileExists(path)) WriteFreeWeek(path, t.displayName);
-            TextReader r = TextReader::Open(path);
+            TextReader r = OpenOrCreate(path, [&] { WriteFreeWeek(path, t.displayName); }, &occupancyFolder);
             r.Skip();
             for (int day = 1; day <= kDays; ++day) t.occupancy[day] = FourteenCodes(r.ReadLine());
         }

@@ -93,7 +93,7 @@ void LoadGroups(Model& model) {
                 ++model.contractGroups;
             else
                 ++model.budgetGroups;
-            model.groups.push_back(g);
+            model.groups.push_back(std::move(g));
         }
     }
     {

@@ -40,7 +40,7 @@ void LoadRooms(Model& model) {
         room.location = r.ReadLine();
         room.small = static_cast<int>(r.ReadInt());
         r.Skip();
-        model.rooms.push_back(room);
+        model.rooms.push_back(std::move(room));
     }
 
     const std::string printPath = RoomsFile(model, "pecataud.set");
@@ -55,10 +55,10 @@ void LoadRooms(Model& model) {
         model.roomPrintNames.push_back(n);
     }
 
+    const FolderHandle notesFolder(model.config.roomNotesFolder);
     for (int i = 1; i <= model.rooms.size(); ++i) {
         const std::string notesPath = RoomNotesPath(model, i);
-        if (!FileExists(notesPath)) WriteEmptyNotes(notesPath, model.rooms[i].number);
-        TextReader n = TextReader::Open(notesPath);
+        TextReader n = OpenOrCreate(notesPath, [&] { WriteEmptyNotes(notesPath, model.rooms[i].number); }, &notesFolder);
         RoomNotes& notes = model.rooms[i].notes;
         n.Skip(2);
         for (int day = 1; day <= kDays; ++day) {
@@ -108,7 +108,7 @@ void LoadRoomSets(Model& model) {
         long rooms = r.ReadInt();
         CheckCount(rooms, kMaxRoomsPerSet, path, "кабинетов в наборе «" + set.name + "»");
         for (long k = 0; k < rooms; ++k) set.rooms.push_back(r.ReadLine());
-        model.roomSets.push_back(set);
+        model.roomSets.push_back(std::move(set));
     }
 }
 

@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 template <class T, int Capacity>
 class Table {
@@ -18,22 +19,35 @@ public:
     T& operator[](int i) { return items_[Check(i)]; }
     const T& operator[](int i) const { return items_[Check(i)]; }
     // Slots up to the capacity, whether in use or not (for positional files).
-    T& slot(int i) { return items_[CheckSlot(i)]; }
+    T& slot(int i) {
+        size_t k = CheckSlot(i);
+        if (i > used_) used_ = i;
+        return items_[k];
+    }
     const T& slot(int i) const { return items_[CheckSlot(i)]; }
 
+    // Every slot back to its default; only slots ever handed out can differ from it.
     void clear() {
-        for (int i = 0; i < Capacity; ++i) items_[i] = T{};
-        size_ = 0;
+        for (int i = 0; i < used_; ++i) items_[i] = T{};
+        size_ = used_ = 0;
     }
     // Sets the number of entries in use; beyond the capacity is a logic error.
     void resize(int n) {
         if (n < 0 || n > Capacity) throw std::out_of_range("table size " + std::to_string(n));
         for (int i = n; i < size_; ++i) items_[i] = T{};
         size_ = n;
+        if (n > used_) used_ = n;
     }
     T& push_back(const T& item) {
         if (full()) throw std::out_of_range("table full");
         items_[size_] = item;
+        if (size_ + 1 > used_) used_ = size_ + 1;
+        return items_[size_++];
+    }
+    T& push_back(T&& item) {
+        if (full()) throw std::out_of_range("table full");
+        items_[size_] = std::move(item);
+        if (size_ + 1 > used_) used_ = size_ + 1;
         return items_[size_++];
     }
 
@@ -53,4 +67,5 @@ private:
     }
     std::array<T, Capacity> items_{};
     int size_ = 0;
+    int used_ = 0;  // slots 1..used_ may differ from the default; always at least size_
 };

@@ -14,7 +14,7 @@ namespace {
 
 // Unicode code points of the bytes 0x80..0xFF; 0x98 has no character and
 // decodes to U+0098 so that every byte survives a round trip.
-const char32_t kHigh[128] = {
+constexpr char32_t kHigh[128] = {
     0x0402, 0x0403, 0x201A, 0x0453, 0x201E, 0x2026, 0x2020, 0x2021, 0x20AC, 0x2030, 0x0409, 0x2039,
     0x040A, 0x040C, 0x040B, 0x040F, 0x0452, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
     0x0098, 0x2122, 0x0459, 0x203A, 0x045A, 0x045C, 0x045B, 0x045F, 0x00A0, 0x040E, 0x045E, 0x0408,
@@ -26,19 +26,6 @@ const char32_t kHigh[128] = {
     0x0430, 0x0431, 0x0432, 0x0433, 0x0434, 0x0435, 0x0436, 0x0437, 0x0438, 0x0439, 0x043A, 0x043B,
     0x043C, 0x043D, 0x043E, 0x043F, 0x0440, 0x0441, 0x0442, 0x0443, 0x0444, 0x0445, 0x0446, 0x0447,
     0x0448, 0x0449, 0x044A, 0x044B, 0x044C, 0x044D, 0x044E, 0x044F};
-
-void AppendUtf8(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
 
 // Next code point of a UTF-8 text; malformed bytes give 0xFFFFFFFF.
 char32_t NextCodePoint(std::string_view s, size_t& i) {
@@ -65,12 +52,51 @@ char32_t NextCodePoint(std::string_view s, size_t& i) {
     return c;
 }
 
+// Windows-1251 code of every character up to U+2122 (the highest one the code page
+// holds); 0 where there is none. Built from kHigh at compile time.
+struct EncodeTable {
+    static constexpr char32_t kLimit = 0x2123;
+    unsigned char code[kLimit] = {};
+    constexpr EncodeTable() {
+        for (int k = 0; k < 128; ++k) code[kHigh[k]] = static_cast<unsigned char>(0x80 + k);
+    }
+};
+constexpr EncodeTable kEncode;
+
 int EncodeChar(char32_t c) {
     if (c < 0x80) return static_cast<int>(c);
-    for (int k = 0; k < 128; ++k)
-        if (kHigh[k] == c) return 0x80 + k;
-    return -1;
+    if (c >= 0x0410 && c <= 0x044F) return static_cast<int>(c - 0x0410 + 0xC0);  // А..я
+    if (c >= EncodeTable::kLimit) return -1;
+    int code = kEncode.code[c];
+    return code == 0 ? -1 : code;
 }
+
+// UTF-8 form of every byte: length and up to three bytes (padded to four, so that
+// each is copied with one store).
+struct DecodeTable {
+    unsigned char length[256] = {};
+    char bytes[256][4] = {};
+    constexpr DecodeTable() {
+        for (int b = 0; b < 256; ++b) {
+            const char32_t c = b < 0x80 ? static_cast<char32_t>(b) : kHigh[b - 0x80];
+            char* u = bytes[b];
+            if (c < 0x80) {
+                u[0] = static_cast<char>(c);
+                length[b] = 1;
+            } else if (c < 0x800) {
+                u[0] = static_cast<char>(0xC0 | (c >> 6));
+                u[1] = static_cast<char>(0x80 | (c & 0x3F));
+                length[b] = 2;
+            } else {
+                u[0] = static_cast<char>(0xE0 | (c >> 12));
+                u[1] = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+                u[2] = static_cast<char>(0x80 | (c & 0x3F));
+                length[b] = 3;
+            }
+        }
+    }
+};
+constexpr DecodeTable kDecode;
 
 char gSeparator = '.';
 
@@ -97,41 +123,108 @@ std::string FileError::Describe() const {
     return std::string(what()) + "\n" + path_;
 }
 
-std::string Cp1251ToUtf8(std::string_view bytes) {
-    std::string out;
-    out.reserve(bytes.size() * 2);
-    for (char ch : bytes) {
-        unsigned char b = static_cast<unsigned char>(ch);
-        if (b < 0x80)
-            out += ch;
-        else
-            AppendUtf8(out, kHigh[b - 0x80]);
+namespace {
+
+// Working space for a conversion: on the stack for the short texts of data files,
+// so that the result is allocated once at its exact size.
+class Scratch {
+public:
+    explicit Scratch(size_t size) {
+        if (size > sizeof local_) heap_ = new char[size];
+        data_ = heap_ ? heap_ : local_;
     }
+    ~Scratch() { delete[] heap_; }
+    Scratch(const Scratch&) = delete;
+    Scratch& operator=(const Scratch&) = delete;
+    char* data() { return data_; }
+
+private:
+    char local_[2048];
+    char* heap_ = nullptr;
+    char* data_ = nullptr;
+};
+
+void AppendCp1251AsUtf8(std::string& out, std::string_view bytes) {
+    const DecodeTable& d = kDecode;
+    Scratch buf(bytes.size() * 3 + 1);  // at most three UTF-8 bytes a byte, and the padding of the last
+    char* p = buf.data();
+    for (char ch : bytes) {
+        const unsigned char b = static_cast<unsigned char>(ch);
+        std::memcpy(p, d.bytes[b], 4);
+        p += d.length[b];
+    }
+    out.append(buf.data(), static_cast<size_t>(p - buf.data()));
+}
+
+}  // namespace
+
+std::string Cp1251ToUtf8(std::string_view bytes) {
+    size_t i = 0;
+    while (i < bytes.size() && static_cast<unsigned char>(bytes[i]) < 0x80) ++i;
+    if (i == bytes.size()) return std::string(bytes);  // plain ASCII reads as it stands
+    std::string out;
+    AppendCp1251AsUtf8(out, bytes);
     return out;
 }
 
+namespace {
+
+// Appends the codes of `utf8` to `out`; an unencodable character stops the work
+// (returns false, the codes before it kept) unless `replacement` is given, which
+// then stands for it.
+bool AppendCodes(std::string_view utf8, std::string& out, int replacement) {
+    Scratch buf(utf8.size());  // never more codes than bytes
+    char* p = buf.data();
+    bool encodable = true;
+    for (size_t i = 0; i < utf8.size();) {
+        unsigned char b = static_cast<unsigned char>(utf8[i]);
+        if (b < 0x80) {
+            *p++ = static_cast<char>(b);
+            ++i;
+            continue;
+        }
+        int code;
+        unsigned char n = i + 1 < utf8.size() ? static_cast<unsigned char>(utf8[i + 1]) : 0;
+        if ((b & 0xE0) == 0xC0 && (n & 0xC0) == 0x80) {  // two bytes, as every Cyrillic letter
+            code = EncodeChar(static_cast<char32_t>((b & 0x1F) << 6 | (n & 0x3F)));
+            i += 2;
+        } else {
+            code = EncodeChar(NextCodePoint(utf8, i));
+        }
+        if (code < 0) {
+            if (replacement < 0) {
+                encodable = false;
+                break;
+            }
+            code = replacement;
+        }
+        *p++ = static_cast<char>(code);
+    }
+    out.append(buf.data(), static_cast<size_t>(p - buf.data()));
+    return encodable;
+}
+
+}  // namespace
+
 bool Utf8ToCp1251(std::string_view utf8, std::string& out) {
     out.clear();
-    out.reserve(utf8.size());
+    return AppendCodes(utf8, out, -1);
+}
+
+bool IsCp1251Encodable(std::string_view utf8) {
     for (size_t i = 0; i < utf8.size();) {
-        int code = EncodeChar(NextCodePoint(utf8, i));
-        if (code < 0) return false;
-        out += static_cast<char>(code);
+        if (static_cast<unsigned char>(utf8[i]) < 0x80) {
+            ++i;
+            continue;
+        }
+        if (EncodeChar(NextCodePoint(utf8, i)) < 0) return false;
     }
     return true;
 }
 
-bool IsCp1251Encodable(std::string_view utf8) {
-    std::string ignored;
-    return Utf8ToCp1251(utf8, ignored);
-}
-
 std::string Cp1251Codes(std::string_view utf8) {
     std::string out;
-    for (size_t i = 0; i < utf8.size();) {
-        int code = EncodeChar(NextCodePoint(utf8, i));
-        out += static_cast<char>(code < 0 ? '?' : code);
-    }
+    AppendCodes(utf8, out, '?');
     return out;
 }
 
@@ -203,62 +296,73 @@ std::string FormatReal2(double value) {
 
 TextReader TextReader::Open(const std::string& path) { return TextReader(ReadFileBytes(path), path); }
 
-TextReader::TextReader(std::string_view bytes, std::string path) : path_(std::move(path)) {
-    size_t end = bytes.find('\x1A');
-    if (end != std::string_view::npos) bytes = bytes.substr(0, end);
-    size_t start = 0;
-    while (start < bytes.size()) {
-        size_t nl = bytes.find('\n', start);
-        size_t stop = (nl == std::string_view::npos) ? bytes.size() : nl;
-        size_t len = stop - start;
-        if (len > 0 && bytes[start + len - 1] == '\r') --len;
-        lines_.emplace_back(bytes.substr(start, len));
-        if (nl == std::string_view::npos) break;
-        start = nl + 1;
-    }
-}
+TextReader::TextReader(std::string_view bytes, std::string path) : TextReader(std::string(bytes), std::move(path)) {}
 
-bool TextReader::AtEnd() const { return line_ >= lines_.size(); }
+TextReader::TextReader(std::string&& bytes, std::string path) : bytes_(std::move(bytes)), path_(std::move(path)) {
+    size_t end = bytes_.find('\x1A');
+    end_ = end == std::string::npos ? bytes_.size() : end;
+}
 
 std::string TextReader::ReadLine() {
     if (AtEnd()) return "";
-    const std::string& raw = lines_[line_++];
-    std::string rest = raw.substr(std::min(column_, raw.size()));
-    column_ = 0;
+    if (lineEnd_ == kUnknown && column_ == 0) {
+        // The usual case, a line not yet looked at: found and decoded in one pass.
+        constexpr size_t kMaxBytes = 680;  // decoded, at most three bytes each, they fit `out`
+        char out[3 * kMaxBytes + 4];
+        char* p = out;
+        const char* text = bytes_.data();
+        const size_t limit = std::min(end_, start_ + kMaxBytes);
+        size_t i = start_;
+        for (; i < limit && text[i] != '\n'; ++i) {
+            const unsigned char b = static_cast<unsigned char>(text[i]);
+            std::memcpy(p, kDecode.bytes[b], 4);
+            p += kDecode.length[b];
+        }
+        if (i < limit || i == end_) {
+            size_t length = static_cast<size_t>(p - out);
+            if (i > start_ && text[i - 1] == '\r') --length;  // a CR decodes to one byte
+            start_ = i < end_ ? i + 1 : end_;
+            return std::string(out, length);
+        }
+        // A longer line takes the general way.
+    }
+    std::string_view raw = Current();
+    std::string_view rest = raw.substr(std::min(column_, raw.size()));
+    Advance();
     return Cp1251ToUtf8(rest);
 }
 
 void TextReader::Skip(int lines) {
     for (int k = 0; k < lines; ++k) {
         if (AtEnd()) return;
-        ++line_;
-        column_ = 0;
+        Advance();
     }
 }
 
 long TextReader::ReadInt() {
     // Skip blanks, tabs and line ends up to the first other character.
     while (!AtEnd()) {
-        const std::string& raw = lines_[line_];
+        std::string_view raw = Current();
         while (column_ < raw.size() && (raw[column_] == ' ' || raw[column_] == '\t')) ++column_;
         if (column_ < raw.size()) break;
-        ++line_;
-        column_ = 0;
+        Advance();
     }
     if (AtEnd()) return 0;
-    const std::string& raw = lines_[line_];
+    std::string_view raw = Current();
     size_t from = column_;
     size_t to = from;
     while (to < raw.size() && static_cast<unsigned char>(raw[to]) > ' ' && to - from < 32) ++to;
-    std::string token = raw.substr(from, to - from);
-    ++line_;
-    column_ = 0;
+    std::string_view token = raw.substr(from, to - from);
+    Advance();  // the token stays valid: the bytes do not move
     size_t i = 0;
-    if (i < token.size() && (token[i] == '+' || token[i] == '-')) ++i;
+    bool negative = false;
+    if (i < token.size() && (token[i] == '+' || token[i] == '-')) negative = token[i++] == '-';
     size_t digits = i;
     while (i < token.size() && token[i] >= '0' && token[i] <= '9') ++i;
     if (i == digits || i != token.size() || i - digits > 10) throw FileError("Invalid numeric input", path_);
-    long v = std::strtol(token.c_str(), nullptr, 10);
+    long v = 0;
+    for (size_t k = digits; k < i; ++k) v = v * 10 + (token[k] - '0');
+    if (negative) v = -v;
     if (v > 2147483647L || v < -2147483648L) throw FileError("Invalid numeric input", path_);
     return v;
 }
@@ -275,12 +379,12 @@ double TextReader::ReadReal() {
 // ---------------------------------------------------------------- writer
 
 TextWriter& TextWriter::Line(std::string_view utf8) {
-    std::string encoded;
-    if (!Utf8ToCp1251(utf8, encoded)) {
+    const size_t at = bytes_.size();
+    if (!AppendCodes(utf8, bytes_, -1)) {
         if (badText_.empty()) badText_ = std::string(utf8);
-        encoded = Cp1251Codes(utf8);
+        bytes_.resize(at);
+        AppendCodes(utf8, bytes_, '?');
     }
-    bytes_ += encoded;
     bytes_ += "\r\n";
     return *this;
 }
@@ -306,6 +410,35 @@ void RemoveFile(const std::string& path) {
     if (::unlink(path.c_str()) != 0 && errno != ENOENT) throw ErrnoError(errno, path);
 }
 
+namespace {
+
+// Reads an open regular file of `size` bytes (as measured when opened) to its end
+// and closes it.
+std::string ReadAndClose(int fd, const std::string& path, size_t size) {
+    std::string bytes;
+    bytes.resize(size + 1);  // the measured size and room to see a file that grew
+    size_t done = 0;
+    for (;;) {
+        if (done == bytes.size()) bytes.resize(bytes.size() * 2);  // grew since it was measured
+        ssize_t n = ::read(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            int err = errno;
+            ::close(fd);
+            throw ErrnoError(err, path);
+        }
+        if (n == 0) break;
+        done += static_cast<size_t>(n);
+        // A read that stops short at the measured size has reached the end.
+        if (done == size && done < bytes.size()) break;
+    }
+    ::close(fd);
+    bytes.resize(done);
+    return bytes;
+}
+
+}  // namespace
+
 std::string ReadFileBytes(const std::string& path) {
     int fd = ::open(path.c_str(), O_RDONLY);
     if (fd < 0) throw ErrnoError(errno, path);
@@ -324,6 +457,43 @@ std::string ReadFileBytes(const std::string& path) {
     }
     ::close(fd);
     return bytes;
+}
+
+FolderHandle::FolderHandle(std::string folder) : folder_(std::move(folder)) {
+    if (!folder_.empty()) fd_ = ::open(folder_.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+}
+
+FolderHandle::~FolderHandle() {
+    if (fd_ >= 0) ::close(fd_);
+}
+
+bool ReadFileIfPresent(const std::string& path, std::string& bytes, const FolderHandle* folder) {
+    // Opening at once spares a separate look-up of the path; without blocking, so
+    // that a pipe or device in the file's place is seen as no file, as FileExists sees it.
+    // A file of an opened folder is opened by its name alone.
+    const int flags = O_RDONLY | O_CLOEXEC | O_NONBLOCK;
+    const std::string& prefix = folder ? folder->folder() : path;
+    const bool inFolder = folder && folder->fd() >= 0 && !prefix.empty() && prefix.back() == '/' &&
+                          path.size() > prefix.size() && path.compare(0, prefix.size(), prefix) == 0 &&
+                          path.find('/', prefix.size()) == std::string::npos;
+    int fd = inFolder ? ::openat(folder->fd(), path.c_str() + prefix.size(), flags) : ::open(path.c_str(), flags);
+    if (fd < 0) {
+        int err = errno;
+        if (err == ENOENT || !FileExists(path)) return false;
+        throw ErrnoError(err, path);
+    }
+    struct stat st;
+    if (::fstat(fd, &st) != 0) {
+        int err = errno;
+        ::close(fd);
+        throw ErrnoError(err, path);
+    }
+    if (!S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return false;
+    }
+    bytes = ReadAndClose(fd, path, static_cast<size_t>(st.st_size));
+    return true;
 }
 
 void WriteFileAtomically(const std::string& path, const std::string& bytes) {

@@ -45,6 +45,7 @@ public:
     // Reads the whole file; a missing file is "File not found".
     static TextReader Open(const std::string& path);
     TextReader(std::string_view cp1251Bytes, std::string path);
+    TextReader(std::string&& cp1251Bytes, std::string path);  // takes the bytes over
 
     std::string ReadLine();   // the whole line, blanks kept
     // Skips blanks, tabs and line ends, takes the characters up to the next one at
@@ -53,15 +54,40 @@ public:
     // The whole line as a real, either separator accepted.
     double ReadReal();
     void Skip(int lines = 1);  // separator lines and ignored lines, read unchecked
-    bool AtEnd() const;
+    bool AtEnd() const { return start_ >= end_; }
     const std::string& path() const { return path_; }
 
 private:
-    std::vector<std::string> lines_;  // raw Windows-1251 lines
-    size_t line_ = 0;
-    size_t column_ = 0;  // position inside lines_[line_] after a partial integer read
+    std::string_view Current();  // the current line without its line end
+    void Advance();               // on to the next line
+
+    static constexpr size_t kUnknown = static_cast<size_t>(-1);
+    std::string bytes_;  // the file as read; lines are decoded only when read
+    size_t end_ = 0;     // end of the text (an end-of-file mark ends it early)
+    size_t start_ = 0;   // start of the current line
+    size_t lineEnd_ = kUnknown, next_ = 0;  // the current line's end and the next line's start, once found
+    size_t column_ = 0;  // position inside the current line after a partial integer read
     std::string path_;
 };
+
+// Lines are found as they are read: the reader only moves forward.
+inline std::string_view TextReader::Current() {
+    if (lineEnd_ == kUnknown) {
+        const char* text = bytes_.data();
+        size_t nl = start_;
+        while (nl < end_ && text[nl] != '\n') ++nl;
+        next_ = nl < end_ ? nl + 1 : end_;
+        lineEnd_ = nl > start_ && text[nl - 1] == '\r' ? nl - 1 : nl;
+    }
+    return std::string_view(bytes_).substr(start_, lineEnd_ - start_);
+}
+
+inline void TextReader::Advance() {
+    Current();
+    start_ = next_;
+    lineEnd_ = kUnknown;
+    column_ = 0;
+}
 
 // Whole-file writer: lines collected in memory, CR LF after each, written atomically
 // (temporary file in the same folder, then rename over the old file).
@@ -71,6 +97,7 @@ public:
     TextWriter& Int(long value);
     TextWriter& Real(double value);  // "#0.00"
     TextWriter& Separator();         // "-------"
+    void Reserve(size_t bytes) { bytes_.reserve(bytes); }  // room for a text of about known size
     // A text Windows-1251 cannot hold is refused before anything is written.
     void Save(const std::string& path) const;
     const std::string& bytes() const { return bytes_; }
@@ -85,6 +112,34 @@ inline constexpr const char* kSeparator = "-------";
 bool FileExists(const std::string& path);
 void RemoveFile(const std::string& path);               // missing file is not an error
 std::string ReadFileBytes(const std::string& path);     // "File not found"
+// A folder kept open while many of its files are read (see ReadFileIfPresent).
+class FolderHandle {
+public:
+    explicit FolderHandle(std::string folder);  // ends with "/"; a folder that cannot be opened is not used
+    ~FolderHandle();
+    FolderHandle(const FolderHandle&) = delete;
+    FolderHandle& operator=(const FolderHandle&) = delete;
+    const std::string& folder() const { return folder_; }
+    int fd() const { return fd_; }
+
+private:
+    std::string folder_;
+    int fd_ = -1;
+};
+
+// Reads the file into `bytes`; false, with nothing read, where FileExists is false.
+// `folder`, when given, is the open folder the file is in.
+bool ReadFileIfPresent(const std::string& path, std::string& bytes, const FolderHandle* folder = nullptr);
+// Opens a file that is created when missing: `create()` writes it first where FileExists is false.
+template <class Create>
+TextReader OpenOrCreate(const std::string& path, Create create, const FolderHandle* folder = nullptr) {
+    std::string bytes;
+    if (!ReadFileIfPresent(path, bytes, folder)) {
+        create();
+        bytes = ReadFileBytes(path);
+    }
+    return TextReader(std::move(bytes), path);
+}
 void WriteFileAtomically(const std::string& path, const std::string& bytes);
 void MakeFolders(const std::string& folder);            // for the demo and tests
 

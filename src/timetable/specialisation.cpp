@@ -100,9 +100,9 @@ void LoadSpecialisations(Model& model) {
             }
             r.Skip();
         }
-        fresh->push_back(s);
+        fresh->push_back(std::move(s));
     }
-    model.specialisations = *fresh;
+    model.specialisations = std::move(*fresh);
     if (!model.specialisations.valid(model.currentSpecialisation)) model.currentSpecialisation = 1;
     ComputeSpecialisationDays(model);
 }

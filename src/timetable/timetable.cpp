@@ -1,5 +1,6 @@
 #include "timetable/timetable.h"
 
+#include <string_view>
 #include <unordered_map>
 
 #include "shell/model.h"
@@ -38,8 +39,7 @@ TextWriter TimetableFileText(const std::string& groupName, const GroupTimetable&
 // reads as "-", so that it is an empty entry rather than a lesson without a name.
 std::string ValueLine(TextReader& r) { return r.AtEnd() ? "-" : r.ReadLine(); }
 
-void ReadTimetable(const std::string& path, GroupTimetable& t) {
-    TextReader r = TextReader::Open(path);
+void ReadTimetable(TextReader r, GroupTimetable& t) {
     r.Skip(2);
     for (int d = 1; d <= kDays; ++d)
         for (int l = 1; l <= kLessons; ++l) {
@@ -105,17 +105,17 @@ void LoadAllTimetables(Model& model) {
     // Every entry of groups 1..n is read from its file below; resize clears the rest.
     model.timetables.resize(n);
     model.lessonLimits.resize(n);
+    const FolderHandle timetables(c.timetableFolder), limits(c.autoFolder);
     for (int g = 1; g <= n; ++g) {
         const std::string& name = model.groups[g].number;
         std::string path = GroupFilePath(c.timetableFolder, name, ".ras");
-        if (!FileExists(path)) TimetableFileText(name, GroupTimetable{}).Save(path);
-        ReadTimetable(path, model.timetables[g]);
+        ReadTimetable(OpenOrCreate(path, [&] { TimetableFileText(name, GroupTimetable{}).Save(path); }, &timetables),
+                      model.timetables[g]);
     }
     for (int g = 1; g <= n; ++g) {
         const std::string& name = model.groups[g].number;
         std::string path = GroupFilePath(c.autoFolder, name, ".ogr");
-        if (!FileExists(path)) LimitsFileText(name, LessonLimits{}).Save(path);
-        TextReader r = TextReader::Open(path);
+        TextReader r = OpenOrCreate(path, [&] { LimitsFileText(name, LessonLimits{}).Save(path); }, &limits);
         r.Skip(2);
         LessonLimits& lim = model.lessonLimits[g];
         for (int d = 1; d <= kDays; ++d) ReadLimitsDayLine(r.ReadLine(), lim.first[d], lim.last[d]);
@@ -169,15 +169,23 @@ void ComputePlacedCounts(Model& model) {
     for (int g = 1; g <= n; ++g) {
         GroupExtract& x = model.extracts[g];
         if (x.lines.empty()) continue;
-        // Discipline -> lessons per part, counted once per group.
-        std::unordered_map<std::string, std::array<int, 4>> counts;
+        // Discipline of the extract -> lessons per part, counted once per group.
+        std::unordered_map<std::string_view, std::array<int, 4>> counts;
+        counts.reserve(2 * kMaxExtractLines);
+        for (const ExtractLine& line : x.lines) counts.emplace(line.discipline, std::array<int, 4>{});
+        // Empty entries ("-") are most of a timetable; they count only if an extract line is named so.
+        const bool countEmpty = counts.count("-") > 0;
         const GroupTimetable& t = model.timetables[g];
         for (int d = 1; d <= kDays; ++d)
             for (int l = 1; l <= kLessons; ++l)
-                for (int p = 1; p <= 3; ++p) ++counts[t.at(d, l).part(p).discipline][p];
+                for (int p = 1; p <= 3; ++p) {
+                    const std::string& discipline = t.at(d, l).part(p).discipline;
+                    if (!countEmpty && discipline == "-") continue;
+                    auto it = counts.find(discipline);
+                    if (it != counts.end()) ++it->second[p];
+                }
         for (ExtractLine& line : x.lines) {
-            auto it = counts.find(line.discipline);
-            line.placed = it == counts.end() ? std::array<int, 4>{} : it->second;
+            line.placed = counts.find(line.discipline)->second;
             line.placed[0] = 0;
         }
     }

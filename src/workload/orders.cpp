@@ -27,9 +27,9 @@ void LoadOrdersLists(Model& model) {
             e.teachingHours = r.ReadReal();
             e.concertHours = r.ReadReal();
             r.Skip();
-            list.entries.push_back(e);
+            list.entries.push_back(std::move(e));
         }
-        model.ordersLists[n] = list;
+        model.ordersLists[n] = std::move(list);
     }
 }
 

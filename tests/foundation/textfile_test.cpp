@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <map>
 
 #include "common/fixtures.h"
 #include "store/textfile.h"
@@ -134,6 +135,49 @@ TEST(TextFiles, MissingFileAndAtomicReplace) {
     EXPECT_EQ(entries, 1);
 }
 
+TEST(TextFiles, FilesCreatedWhenMissingAreCreatedOnlyThen) {
+    TempFolder dir;
+    const std::string path = dir / "a.ras";
+    int created = 0;
+    auto create = [&] { ++created, TextWriter().Line("новый").Int(7).Save(path); };
+    TextReader fresh = OpenOrCreate(path, create);
+    EXPECT_EQ(fresh.ReadLine(), "новый");
+    EXPECT_EQ(fresh.ReadInt(), 7);
+    TextWriter().Line("свой").Save(path);
+    EXPECT_EQ(OpenOrCreate(path, create).ReadLine(), "свой");
+    EXPECT_EQ(created, 1);
+
+    // Only a regular file counts as present, as for FileExists.
+    std::string bytes = "untouched";
+    ::mkdir((dir / "d.vyp").c_str(), 0755);
+    EXPECT_FALSE(ReadFileIfPresent(dir / "d.vyp", bytes));
+    EXPECT_FALSE(ReadFileIfPresent(dir / "none.vyp", bytes));
+    EXPECT_FALSE(ReadFileIfPresent(dir / "a.ras/x", bytes));
+    EXPECT_EQ(bytes, "untouched");
+    ASSERT_TRUE(ReadFileIfPresent(path, bytes));
+    EXPECT_EQ(bytes, "\xF1\xE2\xEE\xE9\r\n");
+
+    // Through an open folder: the same answers, and paths outside it are still read.
+    const FolderHandle folder(dir.path() + "/");
+    std::string viaFolder;
+    ASSERT_TRUE(ReadFileIfPresent(path, viaFolder, &folder));
+    EXPECT_EQ(viaFolder, bytes);
+    EXPECT_FALSE(ReadFileIfPresent(dir / "d.vyp", viaFolder, &folder));
+    EXPECT_FALSE(ReadFileIfPresent(dir / "none.vyp", viaFolder, &folder));
+    TextWriter().Line("вложен").Save(dir / "d.vyp/in.set");
+    ASSERT_TRUE(ReadFileIfPresent(dir / "d.vyp/in.set", viaFolder, &folder));
+    EXPECT_EQ(viaFolder, "\xE2\xEB\xEE\xE6\xE5\xED\r\n");
+    const FolderHandle missing(dir / "no/");
+    ASSERT_TRUE(ReadFileIfPresent(path, viaFolder, &missing));
+    EXPECT_EQ(viaFolder, bytes);
+
+    // A file larger than one read is read whole.
+    std::string big(200000, 'x');
+    WriteFileAtomically(dir / "big.set", big);
+    ASSERT_TRUE(ReadFileIfPresent(dir / "big.set", viaFolder, &folder));
+    EXPECT_EQ(viaFolder, big);
+}
+
 TEST(TextFiles, AccessDeniedIsReported) {
     if (::geteuid() == 0) GTEST_SKIP() << "root ignores permissions";
     TempFolder dir;
@@ -156,6 +200,29 @@ TEST(Encoding, EveryByteSurvivesARoundTrip) {
     EXPECT_EQ(back, all);
     EXPECT_FALSE(IsCp1251Encodable("日本"));
     EXPECT_TRUE(IsCp1251Encodable("Пётр №5 «кв.»"));
+}
+
+TEST(Encoding, ExactlyTheDecodedCharactersEncode) {
+    // Every character a byte decodes to encodes back to that byte; every other one is refused.
+    std::map<std::string, int> decoded;
+    for (int b = 0; b < 256; ++b) decoded[Cp1251ToUtf8(std::string(1, static_cast<char>(b)))] = b;
+    ASSERT_EQ(decoded.size(), 256u);
+    for (char32_t c = 0; c < 0x3000; ++c) {
+        std::string u;
+        if (c < 0x80) {
+            u += static_cast<char>(c);
+        } else if (c < 0x800) {
+            u += static_cast<char>(0xC0 | (c >> 6)), u += static_cast<char>(0x80 | (c & 0x3F));
+        } else {
+            u += static_cast<char>(0xE0 | (c >> 12)), u += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            u += static_cast<char>(0x80 | (c & 0x3F));
+        }
+        std::string out;
+        auto it = decoded.find(u);
+        ASSERT_EQ(Utf8ToCp1251(u, out), it != decoded.end()) << std::hex << static_cast<int>(c);
+        ASSERT_EQ(Cp1251Codes(u), std::string(1, it != decoded.end() ? static_cast<char>(it->second) : '?'));
+        if (it != decoded.end()) ASSERT_EQ(out, std::string(1, static_cast<char>(it->second)));
+    }
 }
 
 TEST(Conversions, TypedIntegersAndReals) {

@@ -93,6 +93,10 @@ TEST(AbsentTeacherGroups, GroupsWithAnyEntryOfAnAbsentTeacher) {
     EXPECT_EQ(c.m().absentTeacherGroups[1], 1);
     EXPECT_EQ(c.m().absentTeacherGroups[2], 2);
     EXPECT_EQ(c.m().absentTeacherGroups[3], 4);
+    // A surname written like an empty entry matches the empty entries of every group.
+    c.m().absentTeachers.push_back(AbsentTeacher{"-", "-"});
+    ComputeAbsentTeacherGroups(c.m());
+    EXPECT_EQ(c.m().absentTeacherGroups.size(), 4);
     c.m().absentTeachers.clear();
     ComputeAbsentTeacherGroups(c.m());
     EXPECT_TRUE(c.m().absentTeacherGroups.empty());

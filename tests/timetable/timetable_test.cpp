@@ -147,13 +147,15 @@ TEST(DerivedTables, PlacedCountsPerPartAndDuplicateNames) {
     ExtractLine a{"Сольфеджио", 2, "Иванова"};
     ExtractLine b{"Сольфеджио", 1, "Петров"};
     ExtractLine split{"Английский язык", 0, "-", 2, "Смит", 2, "Шульц"};
-    for (const ExtractLine& l : {a, b, split}) c.m().extracts[1].lines.push_back(l);
+    ExtractLine dash{"-", 1, "-"};  // a line named like an empty entry counts the empty entries
+    for (const ExtractLine& l : {a, b, split, dash}) c.m().extracts[1].lines.push_back(l);
 
     ComputePlacedCounts(c.m());
     const auto& lines = c.m().extracts[1].lines;
     EXPECT_EQ(lines[1].placed, (std::array<int, 4>{0, 2, 0, 0}));
     EXPECT_EQ(lines[2].placed, (std::array<int, 4>{0, 2, 0, 0}));
     EXPECT_EQ(lines[3].placed, (std::array<int, 4>{0, 0, 1, 0}));
+    EXPECT_EQ(lines[4].placed, (std::array<int, 4>{0, 82, 82, 83}));
     EXPECT_EQ(PlacedLessonCount(c.m()), 5);
 }
 
