@@ -45,6 +45,10 @@ struct DisplayOptions {
 };
 
 struct Model {
+    // Every member starts from its own initialiser; the user-provided constructor
+    // spares the zero-fill of the whole model before that.
+    Model() {}
+
     AppConfig config;
     Selection sel;
     DisplayOptions options;

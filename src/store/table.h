@@ -4,12 +4,19 @@
 #include <cstddef>
 #include <stdexcept>
 #include <string>
+#include <type_traits>
 #include <utility>
 
 template <class T, int Capacity>
 class Table {
 public:
     static constexpr int capacity = Capacity;
+
+    // Every slot starts as a default entry. Class entries are built by their own
+    // constructors only (no zero-fill of the whole table first); plain numbers are zeroed.
+    Table() {
+        if constexpr (std::is_scalar_v<T>) items_.fill(T{});
+    }
 
     int size() const { return size_; }
     bool empty() const { return size_ == 0; }
@@ -65,7 +72,7 @@ private:
         if (i < 1 || i > Capacity) throw std::out_of_range("table slot " + std::to_string(i));
         return static_cast<size_t>(i - 1);
     }
-    std::array<T, Capacity> items_{};
+    std::array<T, Capacity> items_;
     int size_ = 0;
     int used_ = 0;  // slots 1..used_ may differ from the default; always at least size_
 };
