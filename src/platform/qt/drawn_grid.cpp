@@ -1,15 +1,11 @@
 #include "platform/qt/drawn_grid.h"
 
+#include "platform/qt/qt_dialogs.h"
+
 #include <QContextMenuEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
-
-namespace {
-
-QColor ToQ(Colour c) { return QColor((c >> 16) & 0xFF, (c >> 8) & 0xFF, c & 0xFF); }
-
-}  // namespace
 
 DrawnGrid::DrawnGrid(QWidget* parent) : QAbstractScrollArea(parent) {
     setFrameShape(QFrame::Box);

@@ -1,12 +1,8 @@
 #include "platform/qt/qt_canvas.h"
 
+#include "platform/qt/qt_dialogs.h"
+
 #include <QFontMetrics>
-
-namespace {
-
-QColor ToQ(Colour c) { return QColor((c >> 16) & 0xFF, (c >> 8) & 0xFF, c & 0xFF); }
-
-}  // namespace
 
 void QtCanvas::FillRect(int left, int top, int right, int bottom, Colour colour) {
     p_.fillRect(QRect(QPoint(left, top), QPoint(right, bottom)), ToQ(colour));

@@ -1,5 +1,6 @@
 // Dialogs shown with Qt's standard boxes.
 #pragma once
+#include <QColor>
 #include <QWidget>
 
 #include "platform/dialogs.h"
@@ -20,3 +21,4 @@ private:
 };
 
 inline QString Q(const std::string& s) { return QString::fromStdString(s); }
+inline QColor ToQ(Colour c) { return QColor((c >> 16) & 0xFF, (c >> 8) & 0xFF, c & 0xFF); }

@@ -10,8 +10,6 @@
 
 namespace {
 
-QColor ToQ(Colour c) { return QColor((c >> 16) & 0xFF, (c >> 8) & 0xFF, c & 0xFF); }
-
 void Paint(QWidget* w, Colour background, Colour text) {
     w->setStyleSheet(QString("background-color: %1; color: %2;").arg(ToQ(background).name(), ToQ(text).name()));
 }
