@@ -29,8 +29,8 @@ struct Specialisation {
     int hours = 1;
     int variants = 1;
     Table<std::string, kMaxSpecialisationGroups> groups;
-    // [variant 1..8][hour 1..10]; built by the cells' own initialisers (no zero-fill first)
-    std::array<std::array<SpecialisationCell, kMaxSpecialisationHours + 1>, kMaxSpecialisationVariants + 1> cells;
+    // [variant 1..8][hour 1..10]
+    std::array<std::array<SpecialisationCell, kMaxSpecialisationHours + 1>, kMaxSpecialisationVariants + 1> cells{};
     SpecialisationCell& cell(int v, int h) { return cells.at(v).at(h); }
     const SpecialisationCell& cell(int v, int h) const { return cells.at(v).at(h); }
 };

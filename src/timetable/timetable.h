@@ -28,10 +28,9 @@ struct LessonCell {
     const LessonEntry& part(int p) const { return p == 1 ? group : p == 2 ? sub1 : sub2; }
 };
 
-// A group's week: [day 1..6][lesson 1..14]. Every cell starts from its members'
-// initialisers; no `{}` here, which would zero the whole week before that.
+// A group's week: [day 1..6][lesson 1..14].
 struct GroupTimetable {
-    std::array<std::array<LessonCell, kLessons + 1>, kDays + 1> cells;
+    std::array<std::array<LessonCell, kLessons + 1>, kDays + 1> cells{};
     LessonCell& at(int day, int lesson) { return cells.at(day).at(lesson); }
     const LessonCell& at(int day, int lesson) const { return cells.at(day).at(lesson); }
 };
