@@ -138,17 +138,17 @@ void LoadAllExtracts(Model& model) {
     for (const Department& d : model.departments)
         for (const Teacher& t : d.teachers) known.insert(t.surname);
     const FolderHandle folder(model.config.extractsFolder);
-    std::string bytes;  // one file at a time
     for (int g = 1; g <= n; ++g) {
         const std::string& number = model.groups[g].number;
         std::string path = ExtractPath(model, number);
+        std::string bytes;
         if (!ReadFileIfPresent(path, bytes, &folder)) {
             // Without a file the group keeps what it had (nothing at start-up).
             if (model.extracts.valid(g)) (*fresh)[g] = model.extracts[g];
             (*fresh)[g].totalHours = 0;
             continue;
         }
-        ReadExtract(known, TextReader::Over(bytes, path), (*fresh)[g]);
+        ReadExtract(known, TextReader(std::string_view(bytes), path), (*fresh)[g]);
         // A file already in normalised form would be rewritten byte for byte; it is left as it is.
         const std::string text = Cp1251ToUtf8(bytes);
         read[g] = ExtractUtf8(number, (*fresh)[g], text.size() + 64) != text;

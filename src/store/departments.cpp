@@ -111,11 +111,10 @@ void LoadDepartments(Model& model) {
     RebuildAbsences(model);
 
     const FolderHandle occupancyFolder(model.config.occupancyFolder);
-    std::string buffer;  // one file at a time
     for (int di = 1; di <= model.departments.size(); ++di) {
         for (Teacher& t : model.departments[di].teachers) {
             const std::string path = OccupancyFilePath(model, t);
-            TextReader r = OpenOrCreate(path, [&] { WriteFreeWeek(path, t.displayName); }, buffer, &occupancyFolder);
+            TextReader r = OpenOrCreate(path, [&] { WriteFreeWeek(path, t.displayName); }, &occupancyFolder);
             r.Skip();
             for (int day = 1; day <= kDays; ++day) t.occupancy[day] = FourteenCodes(r.ReadLine());
         }

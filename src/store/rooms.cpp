@@ -56,11 +56,9 @@ void LoadRooms(Model& model) {
     }
 
     const FolderHandle notesFolder(model.config.roomNotesFolder);
-    std::string buffer;  // one file at a time
     for (int i = 1; i <= model.rooms.size(); ++i) {
         const std::string notesPath = RoomNotesPath(model, i);
-        TextReader n =
-            OpenOrCreate(notesPath, [&] { WriteEmptyNotes(notesPath, model.rooms[i].number); }, buffer, &notesFolder);
+        TextReader n = OpenOrCreate(notesPath, [&] { WriteEmptyNotes(notesPath, model.rooms[i].number); }, &notesFolder);
         RoomNotes& notes = model.rooms[i].notes;
         n.Skip(2);
         for (int day = 1; day <= kDays; ++day) {

@@ -303,15 +303,6 @@ TextReader::TextReader(std::string&& bytes, std::string path) : bytes_(std::move
     end_ = end == std::string::npos ? bytes_.size() : end;
 }
 
-TextReader TextReader::Over(std::string_view bytes, std::string path) {
-    TextReader r;
-    r.borrowed_ = bytes.data() ? bytes.data() : "";
-    const size_t end = bytes.find('\x1A');
-    r.end_ = end == std::string_view::npos ? bytes.size() : end;
-    r.path_ = std::move(path);
-    return r;
-}
-
 std::string TextReader::ReadLine() {
     if (AtEnd()) return "";
     if (lineEnd_ == kUnknown && column_ == 0) {
@@ -319,7 +310,7 @@ std::string TextReader::ReadLine() {
         constexpr size_t kMaxBytes = 680;  // decoded, at most three bytes each, they fit `out`
         char out[3 * kMaxBytes + 4];
         char* p = out;
-        const char* text = Text();
+        const char* text = bytes_.data();
         const size_t limit = std::min(end_, start_ + kMaxBytes);
         size_t i = start_;
         for (; i < limit && text[i] != '\n'; ++i) {
@@ -422,8 +413,9 @@ void RemoveFile(const std::string& path) {
 namespace {
 
 // Reads an open regular file of `size` bytes (as measured when opened) to its end
-// into `bytes` and closes it.
-void ReadAndClose(int fd, const std::string& path, size_t size, std::string& bytes) {
+// and closes it.
+std::string ReadAndClose(int fd, const std::string& path, size_t size) {
+    std::string bytes;
     bytes.resize(size + 1);  // the measured size and room to see a file that grew
     size_t done = 0;
     for (;;) {
@@ -442,6 +434,7 @@ void ReadAndClose(int fd, const std::string& path, size_t size, std::string& byt
     }
     ::close(fd);
     bytes.resize(done);
+    return bytes;
 }
 
 }  // namespace
@@ -499,7 +492,7 @@ bool ReadFileIfPresent(const std::string& path, std::string& bytes, const Folder
         ::close(fd);
         return false;
     }
-    ReadAndClose(fd, path, static_cast<size_t>(st.st_size), bytes);
+    bytes = ReadAndClose(fd, path, static_cast<size_t>(st.st_size));
     return true;
 }
 

@@ -46,8 +46,6 @@ public:
     static TextReader Open(const std::string& path);
     TextReader(std::string_view cp1251Bytes, std::string path);
     TextReader(std::string&& cp1251Bytes, std::string path);  // takes the bytes over
-    // A reader over bytes the caller keeps, unchanged, for as long as the reader is used.
-    static TextReader Over(std::string_view cp1251Bytes, std::string path);
 
     std::string ReadLine();   // the whole line, blanks kept
     // Skips blanks, tabs and line ends, takes the characters up to the next one at
@@ -64,11 +62,7 @@ private:
     void Advance();               // on to the next line
 
     static constexpr size_t kUnknown = static_cast<size_t>(-1);
-    TextReader() = default;
-    const char* Text() const { return borrowed_ ? borrowed_ : bytes_.data(); }
-
     std::string bytes_;  // the file as read; lines are decoded only when read
-    const char* borrowed_ = nullptr;  // the caller's bytes, where the reader does not own them
     size_t end_ = 0;     // end of the text (an end-of-file mark ends it early)
     size_t start_ = 0;   // start of the current line
     size_t lineEnd_ = kUnknown, next_ = 0;  // the current line's end and the next line's start, once found
@@ -79,13 +73,13 @@ private:
 // Lines are found as they are read: the reader only moves forward.
 inline std::string_view TextReader::Current() {
     if (lineEnd_ == kUnknown) {
-        const char* text = Text();
+        const char* text = bytes_.data();
         size_t nl = start_;
         while (nl < end_ && text[nl] != '\n') ++nl;
         next_ = nl < end_ ? nl + 1 : end_;
         lineEnd_ = nl > start_ && text[nl - 1] == '\r' ? nl - 1 : nl;
     }
-    return std::string_view(Text() + start_, lineEnd_ - start_);
+    return std::string_view(bytes_).substr(start_, lineEnd_ - start_);
 }
 
 inline void TextReader::Advance() {
@@ -135,7 +129,6 @@ private:
 
 // Reads the file into `bytes`; false, with nothing read, where FileExists is false.
 // `folder`, when given, is the open folder the file is in.
-// The room `bytes` already has is used again.
 bool ReadFileIfPresent(const std::string& path, std::string& bytes, const FolderHandle* folder = nullptr);
 // Opens a file that is created when missing: `create()` writes it first where FileExists is false.
 template <class Create>
@@ -146,16 +139,6 @@ TextReader OpenOrCreate(const std::string& path, Create create, const FolderHand
         bytes = ReadFileBytes(path);
     }
     return TextReader(std::move(bytes), path);
-}
-// The same, read into `buffer` (its room used again from file to file); the reader
-// is over `buffer` and is used before the buffer changes.
-template <class Create>
-TextReader OpenOrCreate(const std::string& path, Create create, std::string& buffer, const FolderHandle* folder) {
-    if (!ReadFileIfPresent(path, buffer, folder)) {
-        create();
-        buffer = ReadFileBytes(path);
-    }
-    return TextReader::Over(buffer, path);
 }
 void WriteFileAtomically(const std::string& path, const std::string& bytes);
 void MakeFolders(const std::string& folder);            // for the demo and tests

@@ -106,18 +106,16 @@ void LoadAllTimetables(Model& model) {
     model.timetables.resize(n);
     model.lessonLimits.resize(n);
     const FolderHandle timetables(c.timetableFolder), limits(c.autoFolder);
-    std::string buffer;  // one file at a time
     for (int g = 1; g <= n; ++g) {
         const std::string& name = model.groups[g].number;
         std::string path = GroupFilePath(c.timetableFolder, name, ".ras");
-        ReadTimetable(
-            OpenOrCreate(path, [&] { TimetableFileText(name, GroupTimetable{}).Save(path); }, buffer, &timetables),
-            model.timetables[g]);
+        ReadTimetable(OpenOrCreate(path, [&] { TimetableFileText(name, GroupTimetable{}).Save(path); }, &timetables),
+                      model.timetables[g]);
     }
     for (int g = 1; g <= n; ++g) {
         const std::string& name = model.groups[g].number;
         std::string path = GroupFilePath(c.autoFolder, name, ".ogr");
-        TextReader r = OpenOrCreate(path, [&] { LimitsFileText(name, LessonLimits{}).Save(path); }, buffer, &limits);
+        TextReader r = OpenOrCreate(path, [&] { LimitsFileText(name, LessonLimits{}).Save(path); }, &limits);
         r.Skip(2);
         LessonLimits& lim = model.lessonLimits[g];
         for (int d = 1; d <= kDays; ++d) ReadLimitsDayLine(r.ReadLine(), lim.first[d], lim.last[d]);
