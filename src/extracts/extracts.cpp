@@ -53,7 +53,9 @@ int ReadHours(TextReader& r, const std::string& path, int record) {
     bool digits = !t.empty() && t.size() <= 9 && t.find_first_not_of("0123456789") == std::string::npos;
     if (!digits)
         throw FileError("Недопустимое число часов «" + text + "» в строке выписки " + std::to_string(record), path);
-    return std::stoi(t);
+    int hours = 0;  // at most nine digits: no overflow
+    for (char c : t) hours = hours * 10 + (c - '0');
+    return hours;
 }
 
 std::string ReadField(TextReader& r, const std::string& path, int record) {

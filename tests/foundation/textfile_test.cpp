@@ -56,6 +56,25 @@ TEST(TextReader, PositionalReadingRules) {
     SetDecimalSeparator('.');
 }
 
+// Lines of every length around the word size of the line search, with one
+// Cyrillic byte at each place (or none) and each kind of last line end, read back as
+// the whole-text decoder decodes them.
+TEST(TextReader, LinesOfEveryLengthAndByteReadWhole) {
+    for (const char* end : {"\n", "\r\n", ""})
+        for (size_t length = 0; length <= 20; ++length)
+            for (size_t high = 0; high <= length; ++high) {
+                std::string line;
+                for (size_t k = 0; k < length; ++k) line += k == high ? '\xE0' : static_cast<char>('a' + k % 26);
+                const std::string bytes = "\r\n" + line + "\n" + line + end;  // a blank line first shifts the rest
+                TextReader r(bytes, "f");
+                const std::string want = Cp1251ToUtf8(line);
+                EXPECT_EQ(r.ReadLine(), "");
+                EXPECT_EQ(r.ReadLine(), want) << length << " " << high;
+                EXPECT_EQ(r.ReadLine(), want) << length << " " << high;
+                EXPECT_TRUE(r.AtEnd());
+            }
+}
+
 TEST(TextReader, ConversionErrorsCarryTheRuntimeMessageAndFile) {
     struct Case {
         std::string bytes;
