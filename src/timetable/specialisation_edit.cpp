@@ -143,18 +143,27 @@ Cell SpecialisationListCell(const Model& m, int row, int column) {
     return c;
 }
 
-Cell SpecialisationCellTableCell(const Model& m, int row, int column) {
-    Cell c;
+namespace {
+
+// A cell of the cell or lesson table: Arial 9; the heading row (variants) and the
+// heading column (hours or lessons) are bold on sky blue. False for a data cell.
+bool VariantTableHeading(Cell& c, int row, int column, const char* corner, const std::string& rowHeading) {
     c.font = "Arial";
     c.size = 9;
-    if (row == 0 || column == 0) {
-        c.background = kSkyBlue;
-        c.bold = true;
-        if (row == 0 && column == 0) c.text = "Час";
-        else if (row == 0) c.text = " " + std::to_string(column) + " вариант";
-        else c.text = " " + std::to_string(row);
-        return c;
-    }
+    if (row != 0 && column != 0) return false;
+    c.background = kSkyBlue;
+    c.bold = true;
+    if (row == 0 && column == 0) c.text = corner;
+    else if (row == 0) c.text = " " + std::to_string(column) + " вариант";
+    else c.text = rowHeading;
+    return true;
+}
+
+}  // namespace
+
+Cell SpecialisationCellTableCell(const Model& m, int row, int column) {
+    Cell c;
+    if (VariantTableHeading(c, row, column, "Час", " " + std::to_string(row))) return c;
     if (!HasCurrent(m)) return c;
     const Specialisation& s = Current(m);
     if (column > s.variants || row > s.hours) return c;
@@ -171,16 +180,7 @@ Cell SpecialisationCellTableCell(const Model& m, int row, int column) {
 
 Cell SpecialisationLessonTableCell(const Model& m, int row, int column) {
     Cell c;
-    c.font = "Arial";
-    c.size = 9;
-    if (row == 0 || column == 0) {
-        c.background = kSkyBlue;
-        c.bold = true;
-        if (row == 0 && column == 0) c.text = "Ур.";
-        else if (row == 0) c.text = " " + std::to_string(column) + " вариант";
-        else c.text = RightAligned(row, 2);
-        return c;
-    }
+    if (VariantTableHeading(c, row, column, "Ур.", RightAligned(row, 2))) return c;
     if (!HasCurrent(m)) return c;
     const Specialisation& s = Current(m);
     const int h = HourAt(s, column, row);
