@@ -13,6 +13,7 @@
 #include "shell/ui/screens.h"
 #include "store/textfile.h"
 #include "timetable/ui/group_composition_screen.h"
+#include "ui/demo_window.h"
 
 namespace {
 
@@ -28,27 +29,14 @@ void ClickCell(DrawnGrid* grid, int row, int column) {
     Click(grid->viewport(), grid->CellRect(row, column).center());
 }
 
-struct GroupComposition : ::testing::Test {
-    TempFolder dir;
-    std::unique_ptr<Model> model = std::make_unique<Model>();
-    ScriptedDialogs dialogs;
-    FixedClock clock{DateTime{}};
-    std::unique_ptr<MainWindow> window;
+struct GroupComposition : ::testing::Test, DemoWindow {
     GroupCompositionScreen* screen = nullptr;
 
-    GroupComposition() {
-        SetDecimalSeparator(',');
-        WriteDemoCollege(dir.path(), DemoOptions{});
-        window = std::make_unique<MainWindow>(*model, dialogs, clock);
-        AddAllScreens(*window);
-        EXPECT_TRUE(window->Start(dir.path())) << (dialogs.shown.empty() ? "" : dialogs.shown.back().text);
+    GroupComposition() : DemoWindow({.at = DateTime{}, .separator = ',', .show = false}) {
         window->ShowScreen(7);
         screen = dynamic_cast<GroupCompositionScreen*>(window->ScreenFor(7));
     }
-    void Picture(const char* name) {
-        QByteArray folder = qgetenv("URK_SCREENSHOTS");
-        if (!folder.isEmpty()) screen->grab().save(QString::fromUtf8(folder) + "/" + name);
-    }
+    void Picture(const char* name) { SaveShot(screen, name); }
 };
 
 // A group, a whole-group line with hours left, and a lesson where the group, the
@@ -90,7 +78,7 @@ TEST_F(GroupComposition, PlacingALessonByClicks) {
     const ExtractLine line = m.extracts[o.group].lines[o.line];
     const std::string before = ExtractGridCell(m, o.line, 3).text;
     ASSERT_EQ(before, std::to_string(line.hoursGroup - line.placed[1]));
-    Picture("composition.png");
+    Picture("composition");
 
     ClickCell(screen->extractGrid(), o.line, 2);
     EXPECT_EQ(m.composition.shownStatus, kStatusPlaceGroup);
@@ -103,7 +91,7 @@ TEST_F(GroupComposition, PlacingALessonByClicks) {
     EXPECT_EQ(m.composition.status, kStatusLessonChosen);
     Click(screen->placeRoomLabel(1), {5, 5});
     EXPECT_EQ(m.composition.status, kStatusRoomForGroup);
-    Picture("composition-rooms.png");
+    Picture("composition-rooms");
 
     // A free room that suits the whole group, clicked in its room table.
     int part = 0, column = -1;
@@ -146,7 +134,7 @@ TEST_F(GroupComposition, MusicBuildingLabelSwitchesToStatusLines) {
     EXPECT_EQ(model->sel.group, 2);
     ClickCell(screen->extractGrid(), 1, 0);
     EXPECT_EQ(model->composition.shownStatus, kStatusLineInfo);
-    Picture("composition-mode2.png");
+    Picture("composition-mode2");
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 #include "shell/ui/main_menu_screen.h"
 #include "shell/ui/main_window.h"
 #include "shell/ui/screens.h"
+#include "ui/demo_window.h"
 
 // Qt's own entry for shortcut handling, the one its test library uses for a key press.
 Q_GUI_EXPORT bool qt_sendShortcutOverrideEvent(QObject* o, ulong timestamp, int k, Qt::KeyboardModifiers mods,
@@ -21,38 +22,14 @@ Q_GUI_EXPORT bool qt_sendShortcutOverrideEvent(QObject* o, ulong timestamp, int 
 
 namespace {
 
-class StubScreen : public Screen {
-public:
-    using Screen::Screen;
-    void Fill() override { ++fills; }
-    int fills = 0;
-};
-
 bool PressShortcut(QWidget* target, const QKeySequence& keys) {
     QKeyCombination combo = keys[0];
     return qt_sendShortcutOverrideEvent(target, 0, combo.key(), combo.keyboardModifiers(), QString(), false, 1);
 }
 
-// The demo college written into a temporary folder and the window started on it.
-struct Started {
-    TempFolder dir;
-    std::unique_ptr<Model> model = std::make_unique<Model>();
-    ScriptedDialogs dialogs;
-    FixedClock clock{DateTime{2024, 9, 3, 2, 10, 0, 0}};
-    std::unique_ptr<MainWindow> window;
-
-    explicit Started(bool allScreens) {
-        WriteDemoCollege(dir.path(), DemoOptions{});
-        window = std::make_unique<MainWindow>(*model, dialogs, clock);
-        AddAllScreens(*window);
-        if (allScreens)
-            for (int id : AllScreenIds())
-                if (!window->ScreenFor(id)) window->AddScreen({id}, new StubScreen(window->app()));
-        window->show();
-        window->activateWindow();
-        QApplication::processEvents();
-        EXPECT_TRUE(window->Start(dir.path()));
-    }
+// The demo college with the window started on it; optionally every screen stubbed.
+struct Started : DemoWindow {
+    explicit Started(bool allScreens) : DemoWindow({.stubs = allScreens}) {}
 };
 
 TEST(MainWindow, StartsOnTheDemoCollegeWithTitleAndCheckMarks) {
@@ -216,16 +193,16 @@ TEST(MainMenuScreen, LayoutHintsAndButtons) {
     menu->button("Замещение")->click();
     EXPECT_EQ(s.model->sel.screen, ScreenId::kSubstitution);
 
-    if (qEnvironmentVariableIsSet("UROKOSET_SHOTS")) {
+    if (qEnvironmentVariableIsSet("URK_SCREENSHOTS")) {
         w.ShowScreen(1);
-        menu->grab().save(qEnvironmentVariable("UROKOSET_SHOTS") + "/main_menu.png");
-        w.grab().save(qEnvironmentVariable("UROKOSET_SHOTS") + "/window.png");
+        SaveShot(menu, "main_menu");
+        SaveShot(&w, "window");
         int n = 0;
         for (QAction* a : w.menuBar()->actions())
             if (QMenu* m = a->menu()) {
                 m->ensurePolished();
                 m->adjustSize();
-                m->grab().save(qEnvironmentVariable("UROKOSET_SHOTS") + QString("/menu%1.png").arg(++n));
+                SaveShot(m, QString("menu%1").arg(++n));
             }
     }
 }

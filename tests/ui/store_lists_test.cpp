@@ -12,28 +12,12 @@
 #include "store/lists.h"
 #include "store/textfile.h"
 #include "store/ui/list_screens.h"
+#include "ui/demo_window.h"
 
 namespace {
 
-struct StoreLists : ::testing::Test {
-    TempFolder dir;
-    std::unique_ptr<Model> model = std::make_unique<Model>();
-    ScriptedDialogs dialogs;
-    FixedClock clock{DateTime{}};
-    std::unique_ptr<MainWindow> window;
-
-    StoreLists() {
-        SetDecimalSeparator(',');
-        WriteDemoCollege(dir.path(), DemoOptions{});
-        window = std::make_unique<MainWindow>(*model, dialogs, clock);
-        AddAllScreens(*window);
-        EXPECT_TRUE(window->Start(dir.path())) << (dialogs.shown.empty() ? "" : dialogs.shown.back().text);
-    }
-    // Saves a picture of the screen when URK_SCREENSHOTS names a folder.
-    void Picture(QWidget* w, const char* name) {
-        QByteArray folder = qgetenv("URK_SCREENSHOTS");
-        if (!folder.isEmpty()) w->grab().save(QString::fromUtf8(folder) + "/" + name);
-    }
+struct StoreLists : ::testing::Test, DemoWindow {
+    StoreLists() : DemoWindow({.at = DateTime{}, .separator = ',', .show = false}) {}
 };
 
 TEST_F(StoreLists, RoomListShowsEveryRoom) {
@@ -48,7 +32,7 @@ TEST_F(StoreLists, RoomListShowsEveryRoom) {
     EXPECT_EQ(grid->CellContent(1, 0).text, model->rooms[1].number);
     EXPECT_EQ(grid->CellContent(1, 3).text, model->rooms[1].keeper);
     EXPECT_EQ(grid->CellContent(1, 1).background, model->config.colourB);
-    Picture(screen, "rooms.png");
+    SaveShot(screen, "rooms");
 }
 
 TEST_F(StoreLists, GroupListShowsTheCurrentFields) {
@@ -70,7 +54,7 @@ TEST_F(StoreLists, GroupListShowsTheCurrentFields) {
     model->groups[1].classTutor = "Новый руководитель";
     window->ShowScreen(4);
     EXPECT_EQ(grid->CellContent(1, 8).text, "Новый руководитель");
-    Picture(screen, "groups.png");
+    SaveShot(screen, "groups");
 }
 
 }  // namespace

@@ -12,32 +12,13 @@
 #include "store/textfile.h"
 #include "timetable/auto_composition.h"
 #include "timetable/teacher_composition.h"
+#include "ui/demo_window.h"
 #include "timetable/ui/teacher_composition_screen.h"
 
 namespace {
 
-class StubScreen : public Screen {
-public:
-    using Screen::Screen;
-};
-
-struct DemoWindow {
-    TempFolder dir;
-    std::unique_ptr<Model> model = std::make_unique<Model>();
-    ScriptedDialogs dialogs;
-    FixedClock clock{DateTime{2024, 9, 3, 2, 10, 0, 0}};
-    std::unique_ptr<MainWindow> window;
-
-    DemoWindow() {
-        WriteDemoCollege(dir.path(), DemoOptions{});
-        window = std::make_unique<MainWindow>(*model, dialogs, clock);
-        AddAllScreens(*window);
-        for (int id : AllScreenIds())
-            if (!window->ScreenFor(id)) window->AddScreen({id}, new StubScreen(window->app()));
-        window->show();
-        QApplication::processEvents();
-        EXPECT_TRUE(window->Start(dir.path()));
-    }
+struct TeacherDemo : DemoWindow {
+    TeacherDemo() : DemoWindow({.stubs = true}) {}
     TeacherCompositionScreen* Screen77() {
         return static_cast<TeacherCompositionScreen*>(window->ScreenFor(ScreenId::kTeacherComposition));
     }
@@ -63,13 +44,8 @@ struct DemoWindow {
     std::string File(const std::string& path) { return ReadFileBytes(path); }
 };
 
-void Shot(QWidget* w, const char* name) {
-    if (!qEnvironmentVariableIsSet("UROKOSET_SHOTS")) return;
-    w->grab().save(qEnvironmentVariable("UROKOSET_SHOTS") + "/" + name);
-}
-
 TEST(TeacherCompositionScreen, PlacesAndRemovesThroughTheTables) {
-    DemoWindow s;
+    TeacherDemo s;
     Model& m = *s.model;
     int entry = 0;
     ASSERT_TRUE(s.SelectTeacherWithWork(entry));
@@ -79,7 +55,7 @@ TEST(TeacherCompositionScreen, PlacesAndRemovesThroughTheTables) {
     const Teacher& teacher = m.departments[m.sel.department].teachers[m.sel.teacher];
     EXPECT_EQ(screen->title()->text().toStdString(), teacher.displayName);
     EXPECT_EQ(s.window->windowTitle().toStdString(), "Составление расписания - " + teacher.displayName);
-    Shot(screen, "teacher_composition.png");
+    SaveShot(screen, "teacher_composition");
 
     const TeacherLine line = m.teacherComposition.lines[entry];
     const std::string group = m.groups[line.group].number;
@@ -87,7 +63,7 @@ TEST(TeacherCompositionScreen, PlacesAndRemovesThroughTheTables) {
     EXPECT_EQ(s.window->windowTitle().toStdString(), group + " - " + line.discipline);
     EXPECT_EQ(m.teacherComposition.mode, 2);
     m.options.teacherOccupancyCheck = 1;
-    Shot(screen, "teacher_composition_placing.png");
+    SaveShot(screen, "teacher_composition_placing");
     m.options.teacherOccupancyCheck = 2;
 
     // The first lesson free for both the teacher and the group, outside its practice and specialisation days.
@@ -120,7 +96,7 @@ TEST(TeacherCompositionScreen, PlacesAndRemovesThroughTheTables) {
 }
 
 TEST(TeacherCompositionScreen, TeacherWithoutLinesStaysOnTheMainMenu) {
-    DemoWindow s;
+    TeacherDemo s;
     Model& m = *s.model;
     // A teacher of the demo college whom no extract names.
     bool found = false;
@@ -144,7 +120,7 @@ TEST(TeacherCompositionScreen, TeacherWithoutLinesStaysOnTheMainMenu) {
 
 // The menu item and the headless composition give the same files.
 TEST(AutomatMenuItems, ComposeFromTheMenuWritesWhatTheHeadlessRunWrites) {
-    DemoWindow s;
+    TeacherDemo s;
     Model& m = *s.model;
     TempFolder other;
     WriteDemoCollege(other.path(), DemoOptions{});
@@ -187,7 +163,7 @@ TEST(AutomatMenuItems, ComposeFromTheMenuWritesWhatTheHeadlessRunWrites) {
 }
 
 TEST(AutomatMenuItems, LimitsAndClearing) {
-    DemoWindow s;
+    TeacherDemo s;
     Model& m = *s.model;
     m.sel.group = 1;
     s.window->ShowScreen(ScreenId::kGroupComposition);

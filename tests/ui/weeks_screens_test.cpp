@@ -13,35 +13,18 @@
 #include "views/large_day.h"
 #include "views/ui/large_day_screen.h"
 #include "views/ui/week_screen.h"
+#include "ui/demo_window.h"
 
 namespace {
 
-struct Demo {
-    TempFolder dir;
-    std::unique_ptr<Model> model = std::make_unique<Model>();
-    ScriptedDialogs dialogs;
-    FixedClock clock{DateTime{2024, 9, 3, 2, 10, 0, 0}};
-    std::unique_ptr<MainWindow> window;
-
-    Demo() {
-        WriteDemoCollege(dir.path(), DemoOptions{});
-        window = std::make_unique<MainWindow>(*model, dialogs, clock);
-        AddAllScreens(*window);
-        window->show();
-        QApplication::processEvents();
-        EXPECT_TRUE(window->Start(dir.path()));
-    }
+struct Demo : DemoWindow {
     template <class S>
     S* Show(int id) {
         window->ShowScreen(id);
         QApplication::processEvents();
         return dynamic_cast<S*>(window->ScreenFor(id));
     }
-    // Saves a picture of the screen when WEEKS_SHOTS names a folder.
-    void Shot(QWidget* w, const char* name) {
-        const QByteArray folder = qgetenv("WEEKS_SHOTS");
-        if (!folder.isEmpty()) w->grab().save(QString(folder) + "/" + name + ".png");
-    }
+    void Shot(QWidget* w, const char* name) { SaveShot(w, name); }
     std::string Caption() const { return window->windowTitle().toStdString(); }
 };
 
