@@ -116,8 +116,8 @@ TEST(RoomNotes, DoubleClickEditsClearsAndWritesTheFile) {
     SmallCollege c;
     c.AddRooms({"7"});
     Model& m = c.m();
-    m.config.roomsFolder = c.dir.path() + "/aud/";
-    MakeFolders(m.config.roomsFolder);
+    m.config.roomNotesFolder = c.dir.path() + "/aud/";
+    MakeFolders(m.config.roomNotesFolder);
     ScriptedDialogs d;
     d.Answer("ремонт").Answer("").Answer("хор");
     EXPECT_TRUE(EditRoomNote(m, d, 2, 3, 2));
