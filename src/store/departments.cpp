@@ -56,16 +56,17 @@ void LoadDepartments(Model& model) {
     TextReader list = TextReader::Open(listPath);
     long count = list.ReadInt();
     CheckCount(count, kMaxDepartments, listPath, "кафедр");
+    // Entries are filled where they stay: a department holds a whole table of teachers.
     model.departments.clear();
-    for (long i = 0; i < count; ++i) {
-        Department d;
+    model.departments.resize(static_cast<int>(count));
+    for (int i = 1; i <= count; ++i) {
+        Department& d = model.departments[i];
         list.Skip();
         d.title = list.ReadLine();
         d.extraTitle = list.ReadLine();
         d.shortTitle = list.ReadLine();
         d.fileKey = list.ReadLine();
         CheckFileKey(d.fileKey, listPath, "Ключ кафедры");
-        model.departments.push_back(std::move(d));
     }
     model.lastDepartmentPrefix = model.departments.empty() ? "" : FirstChars(model.departments[count].title, 3);
 
@@ -81,8 +82,8 @@ void LoadDepartments(Model& model) {
         r.Skip();
         ++row;  // the department's heading row
         d.firstRow = 0;
-        for (long i = 0; i < teachers; ++i) {
-            Teacher t;
+        d.teachers.resize(static_cast<int>(teachers));
+        for (Teacher& t : d.teachers) {
             t.surname = r.ReadLine();
             t.initials = r.ReadLine();
             t.nameAndPatronymic = r.ReadLine();
@@ -102,7 +103,6 @@ void LoadDepartments(Model& model) {
             if (t.kind == 1) ++model.staffTeachers;
             if (t.kind == 2) ++model.partTimeTeachers;
             ++model.allTeachers;
-            d.teachers.push_back(std::move(t));
         }
     }
 

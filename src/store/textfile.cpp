@@ -144,16 +144,21 @@ private:
     char* data_ = nullptr;
 };
 
+inline void DecodeByte(unsigned char b, char*& p) {
+    std::memcpy(p, kDecode.bytes[b], 4);
+    p += kDecode.length[b];
+}
+
+// Decodes `n` bytes into `out`, which has room for 3 * n + 1 bytes.
+size_t DecodeInto(char* out, const char* src, size_t n) {
+    char* p = out;
+    for (size_t i = 0; i < n; ++i) DecodeByte(static_cast<unsigned char>(src[i]), p);
+    return static_cast<size_t>(p - out);
+}
+
 void AppendCp1251AsUtf8(std::string& out, std::string_view bytes) {
-    const DecodeTable& d = kDecode;
     Scratch buf(bytes.size() * 3 + 1);  // at most three UTF-8 bytes a byte, and the padding of the last
-    char* p = buf.data();
-    for (char ch : bytes) {
-        const unsigned char b = static_cast<unsigned char>(ch);
-        std::memcpy(p, d.bytes[b], 4);
-        p += d.length[b];
-    }
-    out.append(buf.data(), static_cast<size_t>(p - buf.data()));
+    out.append(buf.data(), DecodeInto(buf.data(), bytes.data(), bytes.size()));
 }
 
 }  // namespace
@@ -313,11 +318,7 @@ std::string TextReader::ReadLine() {
         const char* text = bytes_.data();
         const size_t limit = std::min(end_, start_ + kMaxBytes);
         size_t i = start_;
-        for (; i < limit && text[i] != '\n'; ++i) {
-            const unsigned char b = static_cast<unsigned char>(text[i]);
-            std::memcpy(p, kDecode.bytes[b], 4);
-            p += kDecode.length[b];
-        }
+        for (; i < limit && text[i] != '\n'; ++i) DecodeByte(static_cast<unsigned char>(text[i]), p);
         if (i < limit || i == end_) {
             size_t length = static_cast<size_t>(p - out);
             if (i > start_ && text[i - 1] == '\r') --length;  // a CR decodes to one byte

@@ -59,20 +59,35 @@ TEST(TextReader, PositionalReadingRules) {
 // Lines of every length around the word size of the line search, with one
 // Cyrillic byte at each place (or none) and each kind of last line end, read back as
 // the whole-text decoder decodes them.
+// Each byte decoded on its own, so the long-run decoding is checked against the table.
+std::string DecodedByteByByte(const std::string& bytes) {
+    std::string out;
+    for (char c : bytes) out += Cp1251ToUtf8(std::string(1, c));
+    return out;
+}
+
 TEST(TextReader, LinesOfEveryLengthAndByteReadWhole) {
-    for (const char* end : {"\n", "\r\n", ""})
-        for (size_t length = 0; length <= 20; ++length)
-            for (size_t high = 0; high <= length; ++high) {
-                std::string line;
-                for (size_t k = 0; k < length; ++k) line += k == high ? '\xE0' : static_cast<char>('a' + k % 26);
-                const std::string bytes = "\r\n" + line + "\n" + line + end;  // a blank line first shifts the rest
-                TextReader r(bytes, "f");
-                const std::string want = Cp1251ToUtf8(line);
-                EXPECT_EQ(r.ReadLine(), "");
-                EXPECT_EQ(r.ReadLine(), want) << length << " " << high;
-                EXPECT_EQ(r.ReadLine(), want) << length << " " << high;
-                EXPECT_TRUE(r.AtEnd());
-            }
+    // Plain letters with one Cyrillic byte, and Cyrillic letters (the whole range
+    // А..я) with one blank, "Ё" or "€" among them, at every position.
+    for (const char odd : {'\xE0', ' ', '\xA8', '\x88'})
+        for (const char* end : {"\n", "\r\n", ""})
+            for (size_t length = 0; length <= 40; ++length)
+                for (size_t high = 0; high <= length; ++high) {
+                    std::string line;
+                    for (size_t k = 0; k < length; ++k) {
+                        const char plain = odd == '\xE0' ? static_cast<char>('a' + k % 26)
+                                                         : static_cast<char>(0xC0 + (k * 37) % 64);
+                        line += k == high ? odd : plain;
+                    }
+                    const std::string bytes = "\r\n" + line + "\n" + line + end;  // a blank line first shifts the rest
+                    TextReader r(bytes, "f");
+                    const std::string want = DecodedByteByByte(line);
+                    EXPECT_EQ(r.ReadLine(), "");
+                    EXPECT_EQ(r.ReadLine(), want) << length << " " << high;
+                    EXPECT_EQ(r.ReadLine(), want) << length << " " << high;
+                    EXPECT_TRUE(r.AtEnd());
+                    EXPECT_EQ(Cp1251ToUtf8(line), want);
+                }
 }
 
 TEST(TextReader, ConversionErrorsCarryTheRuntimeMessageAndFile) {
