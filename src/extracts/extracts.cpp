@@ -1,6 +1,5 @@
 #include "extracts/extracts.h"
 
-#include <memory>
 #include <unordered_set>
 #include <vector>
 
@@ -66,31 +65,85 @@ std::string ReadField(TextReader& r, const std::string& path, int record) {
 
 using Surnames = std::unordered_set<std::string>;
 
-std::string Normalised(const Surnames& known, std::string teacher) {
-    if (teacher == "-" || known.count(teacher)) return teacher;
-    return kUnknownTeacher;
+// Follows the file's bytes line by line while it is read, to tell whether the file
+// already holds exactly what the normalised extract would write: every line as
+// written (CR LF after each, nothing after the last) and no end-of-file mark.
+class WrittenForm {
+public:
+    explicit WrittenForm(std::string_view bytes) : bytes_(bytes), same_(bytes.find('\x1A') == bytes.npos) {}
+    // The next line is what would be written when `same` holds.
+    void LineIf(bool same) {
+        Next();
+        if (!same) same_ = false;
+    }
+    // The next line reads exactly `written`.
+    void Line(std::string_view written) {
+        if (Next() != written) same_ = false;
+    }
+    bool Same() const { return same_ && pos_ == bytes_.size(); }
+
+private:
+    std::string_view Next() {
+        if (!same_) return {};
+        const size_t nl = bytes_.find('\n', pos_);
+        if (nl == bytes_.npos || nl == pos_ || bytes_[nl - 1] != '\r') {
+            same_ = false;
+            return {};
+        }
+        std::string_view line = bytes_.substr(pos_, nl - 1 - pos_);
+        pos_ = nl + 1;
+        return line;
+    }
+
+    std::string_view bytes_;
+    size_t pos_ = 0;
+    bool same_;
+};
+
+// A teacher field: a known surname or "-" stays, any other name becomes "Неизвестный".
+std::string ReadTeacher(const Surnames& known, TextReader& r, const std::string& path, int record,
+                        WrittenForm& form) {
+    std::string teacher = ReadField(r, path, record);
+    const bool kept = teacher == "-" || known.count(teacher) > 0;
+    form.LineIf(kept || teacher == kUnknownTeacher);
+    return kept ? teacher : kUnknownTeacher;
 }
 
-// `x` is an entry of a freshly made table, still empty.
-void ReadExtract(const Surnames& known, TextReader r, GroupExtract& x) {
-    const std::string path = r.path();
-    r.Skip();
+int ReadHoursField(TextReader& r, const std::string& path, int record, WrittenForm& form) {
+    const int hours = ReadHours(r, path, record);
+    form.Line(std::to_string(hours));
+    return hours;
+}
+
+// Reads one group's extract into `lines` (empty) and `totalHours`; true when the
+// file already holds the normalised text.
+bool ReadExtract(const Surnames& known, const std::string& number, std::string_view bytes, const std::string& path,
+                 std::vector<ExtractLine>& lines, int& totalHours) {
+    TextReader r(bytes, path);
+    WrittenForm form(bytes);
+    form.LineIf(r.ReadLine() == number);
     long count = r.ReadInt();
     CheckCount(count, kMaxExtractLines, path, "строки выписки");
+    form.Line(std::to_string(count));
     r.Skip();
+    form.Line(kSeparator);
+    lines.reserve(static_cast<size_t>(count));
+    totalHours = 0;
     for (int k = 1; k <= count; ++k) {
-        ExtractLine line;
+        ExtractLine& line = lines.emplace_back();
         line.discipline = ReadField(r, path, k);
-        line.hoursGroup = ReadHours(r, path, k);
-        line.teacherGroup = Normalised(known, ReadField(r, path, k));
-        line.hoursSub1 = ReadHours(r, path, k);
-        line.teacherSub1 = Normalised(known, ReadField(r, path, k));
-        line.hoursSub2 = ReadHours(r, path, k);
-        line.teacherSub2 = Normalised(known, ReadField(r, path, k));
+        form.LineIf(true);
+        line.hoursGroup = ReadHoursField(r, path, k, form);
+        line.teacherGroup = ReadTeacher(known, r, path, k, form);
+        line.hoursSub1 = ReadHoursField(r, path, k, form);
+        line.teacherSub1 = ReadTeacher(known, r, path, k, form);
+        line.hoursSub2 = ReadHoursField(r, path, k, form);
+        line.teacherSub2 = ReadTeacher(known, r, path, k, form);
         r.Skip();
-        x.totalHours += line.hoursGroup + line.hoursSub1;
-        x.lines.push_back(std::move(line));
+        form.Line(kSeparator);
+        totalHours += line.hoursGroup + line.hoursSub1;
     }
+    return form.Same();
 }
 
 TextWriter ExtractText(const std::string& number, const GroupExtract& x, size_t sizeHint = 0) {
@@ -105,22 +158,6 @@ TextWriter ExtractText(const std::string& number, const GroupExtract& x, size_t 
     return w;
 }
 
-// The file's text as UTF-8 with CR LF line ends, to compare with what a file holds.
-std::string ExtractUtf8(const std::string& number, const GroupExtract& x, size_t sizeHint) {
-    std::string t;
-    t.reserve(sizeHint);
-    auto line = [&t](const std::string& s) { t += s, t += "\r\n"; };
-    line(number);
-    line(std::to_string(x.lines.size()));
-    line(kSeparator);
-    for (const ExtractLine& l : x.lines) {
-        line(l.discipline), line(std::to_string(l.hoursGroup)), line(l.teacherGroup);
-        line(std::to_string(l.hoursSub1)), line(l.teacherSub1), line(std::to_string(l.hoursSub2)), line(l.teacherSub2);
-        line(kSeparator);
-    }
-    return t;
-}
-
 }  // namespace
 
 std::string ExtractFileBytes(const std::string& number, const GroupExtract& x) {
@@ -130,33 +167,36 @@ std::string ExtractFileBytes(const std::string& number, const GroupExtract& x) {
 void LoadAllExtracts(Model& model) {
     const int n = model.groups.size();
     // Every file is read and checked before the model or any file changes.
-    auto fresh = std::make_unique<Table<GroupExtract, kMaxGroups>>();
-    fresh->resize(n);
-    std::vector<bool> read(n + 1, false);
-    std::vector<TextWriter> texts(n + 1);
+    struct Read {
+        bool present = false, rewrite = false;
+        std::vector<ExtractLine> lines;
+        int totalHours = 0;
+    };
+    std::vector<Read> read(n + 1);
     Surnames known;
     for (const Department& d : model.departments)
         for (const Teacher& t : d.teachers) known.insert(t.surname);
     const FolderHandle folder(model.config.extractsFolder);
+    std::string bytes;
     for (int g = 1; g <= n; ++g) {
         const std::string& number = model.groups[g].number;
-        std::string path = ExtractPath(model, number);
-        std::string bytes;
-        if (!ReadFileIfPresent(path, bytes, &folder)) {
-            // Without a file the group keeps what it had (nothing at start-up).
-            if (model.extracts.valid(g)) (*fresh)[g] = model.extracts[g];
-            (*fresh)[g].totalHours = 0;
-            continue;
-        }
-        ReadExtract(known, TextReader(std::string_view(bytes), path), (*fresh)[g]);
+        Read& x = read[g];
+        const std::string path = ExtractPath(model, number);
+        x.present = ReadFileIfPresent(path, bytes, &folder);
         // A file already in normalised form would be rewritten byte for byte; it is left as it is.
-        const std::string text = Cp1251ToUtf8(bytes);
-        read[g] = ExtractUtf8(number, (*fresh)[g], text.size() + 64) != text;
-        if (read[g]) texts[g] = ExtractText(number, (*fresh)[g], bytes.size() + 64);
+        if (x.present) x.rewrite = !ReadExtract(known, number, bytes, path, x.lines, x.totalHours);
     }
-    model.extracts = std::move(*fresh);
+    model.extracts.resize(n);
+    for (int g = 1; g <= n; ++g) {
+        GroupExtract& x = model.extracts[g];
+        x.totalHours = read[g].totalHours;
+        // Without a file the group keeps what it had (nothing at start-up).
+        if (!read[g].present) continue;
+        x.lines.clear();
+        for (ExtractLine& line : read[g].lines) x.lines.push_back(std::move(line));
+    }
     for (int g = 1; g <= n; ++g)
-        if (read[g]) texts[g].Save(ExtractPath(model, model.groups[g].number));
+        if (read[g].rewrite) SaveGroupExtract(model, g);
 }
 
 void SaveGroupExtract(const Model& model, int g) {

@@ -1,6 +1,6 @@
 #include "timetable/specialisation.h"
 
-#include <memory>
+#include <vector>
 #include <unordered_set>
 
 #include "shell/model.h"
@@ -51,10 +51,9 @@ TextWriter SpecialisationText(const Specialisation& s) {
 
 }  // namespace
 
-void LoadSpecialisations(Model& model) {
-    // Everything is read into a fresh table first, so a refused file leaves the
-    // specialisations as they were.
-    auto fresh = std::make_unique<Table<Specialisation, kMaxSpecialisations>>();
+namespace {
+
+void ReadSpecialisations(Model& model, Table<Specialisation, kMaxSpecialisations>& table) {
     std::unordered_set<std::string> known;
     for (const Department& d : model.departments)
         for (const Teacher& t : d.teachers) known.insert(t.surname);
@@ -63,8 +62,9 @@ void LoadSpecialisations(Model& model) {
     long count = list.ReadInt();
     CheckCount(count, kMaxSpecialisations, listPath, "специализации");
     list.Skip();
-    for (long i = 1; i <= count; ++i) {
-        Specialisation s;
+    for (int i = 1; i <= count; ++i) {
+        table.resize(i);  // the new entry is a default one, filled where it stays
+        Specialisation& s = table[i];
         s.key = list.ReadLine();
         s.division = list.ReadLine();
         s.course = static_cast<int>(list.ReadInt());
@@ -100,9 +100,26 @@ void LoadSpecialisations(Model& model) {
             }
             r.Skip();
         }
-        fresh->push_back(std::move(s));
     }
-    model.specialisations = std::move(*fresh);
+}
+
+}  // namespace
+
+void LoadSpecialisations(Model& model) {
+    // The entries are read in place; the ones before are kept aside, so that a
+    // refused file leaves the specialisations as they were.
+    Table<Specialisation, kMaxSpecialisations>& table = model.specialisations;
+    std::vector<Specialisation> before;
+    before.reserve(static_cast<size_t>(table.size()));
+    for (Specialisation& s : table) before.push_back(std::move(s));
+    table.clear();
+    try {
+        ReadSpecialisations(model, table);
+    } catch (...) {
+        table.clear();
+        for (Specialisation& s : before) table.push_back(std::move(s));
+        throw;
+    }
     if (!model.specialisations.valid(model.currentSpecialisation)) model.currentSpecialisation = 1;
     ComputeSpecialisationDays(model);
 }

@@ -50,6 +50,38 @@ TEST(Extracts, RenamedTeacherBecomesUnknownOnReload) {
     EXPECT_EQ(ReadLines(c.Path("102"))[5], "Неизвестный");
 }
 
+TEST(Extracts, OnlyFilesThatDifferFromTheirNormalisedTextAreRewritten) {
+    const std::string written = "101\r\n1\r\n-------\r\nХор\r\n2\r\nИванова\r\n0\r\n-\r\n0\r\nНеизвестный\r\n-------\r\n";
+    struct Case {
+        std::string text;  // UTF-8, converted to the file's code page
+        bool rewritten;
+    } cases[] = {
+        {written, false},
+        {written.substr(0, written.size() - 2), true},          // no line end after the last line
+        {written + "\r\n", true},                               // a blank line after the last record
+        {written + "\x1A", true},                                // an end-of-file mark
+        {"101\n1\n-------\nХор\n2\nИванова\n0\n-\n0\nНеизвестный\n-------\n", true},  // LF only
+        {"102\r\n" + written.substr(5), true},                  // another group's number
+        {"101\r\n 1\r\n" + written.substr(8), true},          // a blank before the count
+        {"101\r\n1\r\n-------\r\nХор\r\n02\r\nИванова\r\n0\r\n-\r\n0\r\nНеизвестный\r\n-------\r\n", true},
+        {"101\r\n1\r\n-------\r\nХор\r\n2\r\nИванова\r\n-\r\n-\r\n0\r\nНеизвестный\r\n-------\r\n", true},
+        {"101\r\n1\r\n-------\r\nХор\r\n2\r\nИванова\r\n0\r\n-\r\n0\r\nНикто\r\n-------\r\n", true},
+        {"101\r\n1\r\n-------\r\nХор\r\n2\r\nИванова\r\n0\r\n-\r\n0\r\nНеизвестный\r\n--------\r\n", true},
+    };
+    for (const Case& k : cases) {
+        ExtractFiles c;
+        std::string bytes;
+        ASSERT_TRUE(Utf8ToCp1251(k.text, bytes));
+        WriteFileAtomically(c.Path("101"), bytes);
+        LoadAllExtracts(c.m());
+        std::string want;
+        ASSERT_TRUE(Utf8ToCp1251(written, want));
+        EXPECT_EQ(ReadFileBytes(c.Path("101")), k.rewritten ? want : bytes) << k.text;
+        EXPECT_EQ(c.m().extracts[1].lines[1].teacherSub2, "Неизвестный");
+        EXPECT_EQ(c.m().extracts[1].totalHours, 2);
+    }
+}
+
 TEST(Extracts, BadFilesAreRefusedNamingTheFileAndNothingIsRewritten) {
     std::vector<std::string> good = {"x", "1", "-------", "Хор", "-", "Иванова", "0", "-", "0", "-", "-------"};
     std::vector<std::vector<std::string>> bad = {

@@ -106,7 +106,11 @@ TEST(Specialisations, FilesBeyondTheTablesAreRefused) {
         WriteLines(f + "spec.set", k.list);
         if (!k.spe.empty()) WriteLines(f + "Ф-1.spe", k.spe);
         EXPECT_THROW(LoadSpecialisations(c.m()), FileError) << k.list[0] << " " << (k.spe.empty() ? "" : k.spe[1]);
-        EXPECT_EQ(c.m().specialisations.size(), 2);  // unchanged
+        ASSERT_EQ(c.m().specialisations.size(), 2);  // unchanged, entries and cells alike
+        EXPECT_EQ(c.m().specialisations[2].key, "Ф-2");
+        EXPECT_EQ(c.m().specialisations[1].cell(1, 1).teacher, "Сидоров");
+        EXPECT_EQ(c.m().specialisations[1].cell(1, 2).teacher, "Неизвестный");
+        EXPECT_EQ(c.m().specialisations[2].cell(1, 1).room, "Зал");
     }
 }
 
