@@ -29,9 +29,10 @@ void LoadRooms(Model& model) {
     long count = r.ReadInt();
     CheckCount(count, kMaxRooms, path, "аудиторий");
     r.Skip();
+    // Entries are filled where they stay: a room holds its whole week of notes.
     model.rooms.clear();
-    for (long i = 0; i < count; ++i) {
-        Room room;
+    model.rooms.resize(static_cast<int>(count));
+    for (Room& room : model.rooms) {
         room.number = r.ReadLine();
         if (std::string problem = FileNameProblem(room.number); !problem.empty())
             throw FileError("Номер аудитории «" + room.number + "» не годится для имени файла: " + problem, path);
@@ -40,7 +41,6 @@ void LoadRooms(Model& model) {
         room.location = r.ReadLine();
         room.small = static_cast<int>(r.ReadInt());
         r.Skip();
-        model.rooms.push_back(std::move(room));
     }
 
     const std::string printPath = RoomsFile(model, "pecataud.set");
@@ -63,8 +63,8 @@ void LoadRooms(Model& model) {
         n.Skip(2);
         for (int day = 1; day <= kDays; ++day) {
             for (int lesson = 1; lesson <= kLessons; ++lesson) {
-                notes.note1[day][lesson] = n.ReadLine();
-                notes.note2[day][lesson] = n.ReadLine();
+                n.ReadEntry(notes.note1[day][lesson]);
+                n.ReadEntry(notes.note2[day][lesson]);
             }
             n.Skip();
         }

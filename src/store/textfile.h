@@ -54,6 +54,9 @@ public:
     // The whole line as a real, either separator accepted.
     double ReadReal();
     void Skip(int lines = 1);  // separator lines and ignored lines, read unchecked
+    // The next line into `value`. The many lone "-" (no entry) of positional files are
+    // told without decoding them, and a "-" already in `value` is left as it is.
+    void ReadEntry(std::string& value);
     bool AtEnd() const { return start_ >= end_; }
     const std::string& path() const { return path_; }
 
@@ -80,6 +83,23 @@ inline std::string_view TextReader::Current() {
         lineEnd_ = nl > start_ && text[nl - 1] == '\r' ? nl - 1 : nl;
     }
     return std::string_view(bytes_).substr(start_, lineEnd_ - start_);
+}
+
+inline void TextReader::ReadEntry(std::string& value) {
+    if (lineEnd_ == kUnknown && column_ == 0 && start_ < end_ && bytes_[start_] == '-') {
+        const char* text = bytes_.data() + start_;
+        const size_t rest = end_ - start_;
+        size_t length = 0;  // of the line with its end, when the line is "-" alone
+        if (rest == 1) length = 1;
+        else if (text[1] == '\n') length = 2;
+        else if (text[1] == '\r') length = rest == 2 ? 2 : (text[2] == '\n' ? 3 : 0);
+        if (length != 0) {
+            start_ += length;
+            if (value.size() != 1 || value[0] != '-') value = "-";
+            return;
+        }
+    }
+    value = ReadLine();
 }
 
 inline void TextReader::Advance() {

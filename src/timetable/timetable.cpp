@@ -37,7 +37,12 @@ TextWriter TimetableFileText(const std::string& groupName, const GroupTimetable&
 
 // A value line of a positional file; a line missing at the end of a truncated file
 // reads as "-", so that it is an empty entry rather than a lesson without a name.
-std::string ValueLine(TextReader& r) { return r.AtEnd() ? "-" : r.ReadLine(); }
+void ReadValueLine(TextReader& r, std::string& value) {
+    if (r.AtEnd())
+        value = "-";
+    else
+        r.ReadEntry(value);
+}
 
 void ReadTimetable(TextReader r, GroupTimetable& t) {
     r.Skip(2);
@@ -46,9 +51,9 @@ void ReadTimetable(TextReader r, GroupTimetable& t) {
             r.Skip();  // key, not checked
             LessonCell& c = t.at(d, l);
             for (LessonEntry* e : {&c.group, &c.sub1, &c.sub2}) {
-                e->discipline = ValueLine(r);
-                e->teacher = ValueLine(r);
-                e->room = ValueLine(r);
+                ReadValueLine(r, e->discipline);
+                ReadValueLine(r, e->teacher);
+                ReadValueLine(r, e->room);
             }
             r.Skip();
         }

@@ -90,6 +90,22 @@ TEST(TextReader, LinesOfEveryLengthAndByteReadWhole) {
                 }
 }
 
+TEST(TextReader, EntriesReadAsWholeLines) {
+    // Every way a line can end, around the lone "-" that is told without decoding.
+    for (const char* bytes : {"-", "-\r", "-\n", "-\r\n", "-\r\nx", "--\r\n", "-\r\r\n", "- \r\n", "-x", "x\r\n-",
+                              "\xF5\xEE\xF0\r\n-\n-\r\n\xF5\xEE\xF0", "\r\n-\r\n", "-\x1A-\r\n"}) {
+        TextReader lines(std::string_view(bytes), "f"), entries(std::string_view(bytes), "f");
+        std::string value = "старое";
+        while (!lines.AtEnd()) {
+            const std::string want = lines.ReadLine();
+            ASSERT_FALSE(entries.AtEnd()) << bytes;
+            entries.ReadEntry(value);
+            EXPECT_EQ(value, want) << bytes;
+        }
+        EXPECT_TRUE(entries.AtEnd()) << bytes;
+    }
+}
+
 TEST(TextReader, ConversionErrorsCarryTheRuntimeMessageAndFile) {
     struct Case {
         std::string bytes;
