@@ -1,16 +1,15 @@
 #include "absences/absent_groups.h"
 
-#include <unordered_set>
-
 #include "shell/model.h"
+#include "store/text_index.h"
 
 void ComputeAbsentTeacherGroups(Model& model) {
     model.absentTeacherGroups.clear();
     if (model.absentTeachers.empty()) return;
-    std::unordered_set<std::string> absent;
-    for (const AbsentTeacher& a : model.absentTeachers) absent.insert(a.surname);
+    TextIndex absent(static_cast<size_t>(model.absentTeachers.size()));
+    for (const AbsentTeacher& a : model.absentTeachers) absent.Insert(a.surname);
     // Most entries are empty ("-"); they are looked up only if an absent teacher is named so.
-    const bool lookUpEmpty = absent.count("-") > 0;
+    const bool lookUpEmpty = absent.Contains("-");
     for (int g = 1; g <= model.timetables.size(); ++g) {
         const GroupTimetable& t = model.timetables[g];
         bool marked = false;
@@ -18,7 +17,7 @@ void ComputeAbsentTeacherGroups(Model& model) {
             for (int l = 1; l <= kLessons && !marked; ++l)
                 for (int p = 1; p <= 3 && !marked; ++p) {
                     const std::string& teacher = t.at(d, l).part(p).teacher;
-                    marked = (lookUpEmpty || teacher != "-") && absent.count(teacher) > 0;
+                    marked = (lookUpEmpty || teacher != "-") && absent.Contains(teacher);
                 }
         if (marked) model.absentTeacherGroups.push_back(g);
     }

@@ -1,6 +1,5 @@
 #include "extracts/extracts.h"
 
-#include <unordered_set>
 #include <vector>
 
 #include "shell/model.h"
@@ -63,7 +62,6 @@ std::string ReadField(TextReader& r, const std::string& path, int record) {
     return r.ReadLine();
 }
 
-using Surnames = std::unordered_set<std::string>;
 
 // Follows the file's bytes line by line while it is read, to tell whether the file
 // already holds exactly what the normalised extract would write: every line as
@@ -101,12 +99,13 @@ private:
 };
 
 // A teacher field: a known surname or "-" stays, any other name becomes "Неизвестный".
-std::string ReadTeacher(const Surnames& known, TextReader& r, const std::string& path, int record,
+std::string ReadTeacher(const TextIndex& known, TextReader& r, const std::string& path, int record,
                         WrittenForm& form) {
     std::string teacher = ReadField(r, path, record);
-    const bool kept = teacher == "-" || known.count(teacher) > 0;
+    const bool kept = teacher == "-" || known.Contains(teacher);
     form.LineIf(kept || teacher == kUnknownTeacher);
-    return kept ? teacher : kUnknownTeacher;
+    if (!kept) teacher = kUnknownTeacher;
+    return teacher;
 }
 
 int ReadHoursField(TextReader& r, const std::string& path, int record, WrittenForm& form) {
@@ -117,7 +116,7 @@ int ReadHoursField(TextReader& r, const std::string& path, int record, WrittenFo
 
 // Reads one group's extract into `lines` (empty) and `totalHours`; true when the
 // file already holds the normalised text.
-bool ReadExtract(const Surnames& known, const std::string& number, std::string_view bytes, const std::string& path,
+bool ReadExtract(const TextIndex& known, const std::string& number, std::string_view bytes, const std::string& path,
                  std::vector<ExtractLine>& lines, int& totalHours) {
     TextReader r(bytes, path);
     WrittenForm form(bytes);
@@ -173,9 +172,7 @@ void LoadAllExtracts(Model& model) {
         int totalHours = 0;
     };
     std::vector<Read> read(n + 1);
-    Surnames known;
-    for (const Department& d : model.departments)
-        for (const Teacher& t : d.teachers) known.insert(t.surname);
+    const TextIndex known = TeacherSurnames(model);
     const FolderHandle folder(model.config.extractsFolder);
     std::string bytes;
     for (int g = 1; g <= n; ++g) {

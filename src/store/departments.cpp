@@ -10,9 +10,9 @@
 namespace {
 
 // A key read from a file that names another file must be a plain file name.
-void CheckFileKey(const std::string& key, const std::string& path, const std::string& what) {
+void CheckFileKey(const std::string& key, const std::string& path, const char* what) {
     std::string problem = FileNameProblem(key);
-    if (!problem.empty()) throw FileError(what + " «" + key + "» не годится для имени файла: " + problem, path);
+    if (!problem.empty()) throw FileError(std::string(what) + " «" + key + "» не годится для имени файла: " + problem, path);
 }
 
 // Occupancy strings always hold 14 codes, so every reader may index them.
@@ -176,6 +176,13 @@ void SaveOccupancy(const Model& model, int di, int ti) {
 }
 
 // ---------------------------------------------------------------- lookups
+
+TextIndex TeacherSurnames(const Model& model) {
+    TextIndex surnames(static_cast<size_t>(model.allTeachers));
+    for (const Department& d : model.departments)
+        for (const Teacher& t : d.teachers) surnames.Insert(t.surname);
+    return surnames;
+}
 
 namespace {
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "store/table.h"
+#include "store/text_index.h"
 
 inline constexpr int kMaxDepartments = 20;
 inline constexpr int kMaxTeachers = 30;      // per department
@@ -77,6 +78,9 @@ bool FindTeacher(Model& model, const std::string& surname);
 bool FindTeacherDepartment(Model& model, const std::string& surname);
 // nameAndPatronymic of the match, else `previous` unchanged.
 std::string NameAndPatronymicOf(const Model& model, const std::string& surname, const std::string& previous = "");
+// Every teacher's surname, to tell the names of the department lists from others; the
+// index is over the model's texts and serves while the teacher lists stay as they are.
+TextIndex TeacherSurnames(const Model& model);
 
 // ---------------------------------------------------------------- teacher list commands
 

@@ -1,6 +1,7 @@
 #include "store/textfile.h"
 
 #include <cerrno>
+#include <charconv>
 #include <cmath>
 #include <clocale>
 #include <cstdio>
@@ -261,28 +262,31 @@ long ParseInteger(const std::string& text) {
 }
 
 double ParseReal(const std::string& text) {
-    std::string t = text;
-    while (!t.empty() && t.front() == ' ') t.erase(t.begin());
-    while (!t.empty() && t.back() == ' ') t.pop_back();
-    bool ok = !t.empty();
-    bool seenSep = false, seenDigit = false;
-    std::string c;  // the text in C notation
-    for (size_t i = 0; ok && i < t.size(); ++i) {
-        char ch = t[i];
+    size_t from = 0, to = text.size();
+    while (from < to && text[from] == ' ') ++from;
+    while (to > from && text[to - 1] == ' ') --to;
+    // The text in C notation, read without the C library's locale (whose separator may be a comma).
+    char c[64];
+    size_t n = 0;
+    bool ok = from < to && to - from < sizeof c, seenSep = false, seenDigit = false;
+    for (size_t i = from; ok && i < to; ++i) {
+        const char ch = text[i];
         if (ch >= '0' && ch <= '9') {
             seenDigit = true;
-            c += ch;
+            c[n++] = ch;
         } else if ((ch == '.' || ch == ',') && !seenSep) {
             seenSep = true;
-            c += '.';
-        } else if ((ch == '+' || ch == '-') && i == 0) {
-            c += ch;
-        } else {
+            c[n++] = '.';
+        } else if (ch == '-' && i == from) {
+            c[n++] = ch;
+        } else if (ch != '+' || i != from) {
             ok = false;
         }
     }
-    if (!ok || !seenDigit) throw FileError("'" + text + "' is not a valid floating point value");
-    return std::strtod(c.c_str(), nullptr);
+    double value = 0;
+    if (!ok || !seenDigit || std::from_chars(c, c + n, value).ec != std::errc())
+        throw FileError("'" + text + "' is not a valid floating point value");
+    return value;
 }
 
 std::string FormatReal2(double value) {

@@ -1,7 +1,6 @@
 #include "timetable/specialisation.h"
 
 #include <vector>
-#include <unordered_set>
 
 #include "shell/model.h"
 #include "store/textfile.h"
@@ -54,9 +53,7 @@ TextWriter SpecialisationText(const Specialisation& s) {
 namespace {
 
 void ReadSpecialisations(Model& model, Table<Specialisation, kMaxSpecialisations>& table) {
-    std::unordered_set<std::string> known;
-    for (const Department& d : model.departments)
-        for (const Teacher& t : d.teachers) known.insert(t.surname);
+    const TextIndex known = TeacherSurnames(model);
     const std::string listPath = ListPath(model);
     TextReader list = TextReader::Open(listPath);
     long count = list.ReadInt();
@@ -96,7 +93,7 @@ void ReadSpecialisations(Model& model, Table<Specialisation, kMaxSpecialisations
                 long lesson = r.ReadInt();
                 CheckRange(lesson, 0, kLessons, path, "номер урока");
                 c.lesson = static_cast<int>(lesson);
-                if (!known.count(c.teacher)) c = SpecialisationCell{};
+                if (!known.Contains(c.teacher)) c = SpecialisationCell{};
             }
             r.Skip();
         }

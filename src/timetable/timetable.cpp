@@ -2,8 +2,10 @@
 
 #include <string_view>
 #include <unordered_map>
+#include <vector>
 
 #include "shell/model.h"
+#include "store/text_index.h"
 #include "store/textfile.h"
 
 std::string LessonKey(int day, int lesson) {
@@ -171,26 +173,27 @@ void ComputeRoomOccupancy(Model& model) {
 
 void ComputePlacedCounts(Model& model) {
     const int n = std::min(model.extracts.size(), model.timetables.size());
+    std::vector<std::array<int, 4>> counts;
     for (int g = 1; g <= n; ++g) {
         GroupExtract& x = model.extracts[g];
         if (x.lines.empty()) continue;
         // Discipline of the extract -> lessons per part, counted once per group.
-        std::unordered_map<std::string_view, std::array<int, 4>> counts;
-        counts.reserve(2 * kMaxExtractLines);
-        for (const ExtractLine& line : x.lines) counts.emplace(line.discipline, std::array<int, 4>{});
+        TextIndex disciplines(static_cast<size_t>(x.lines.size()));
+        for (const ExtractLine& line : x.lines) disciplines.Insert(line.discipline);
+        counts.assign(disciplines.size(), std::array<int, 4>{});
         // Empty entries ("-") are most of a timetable; they count only if an extract line is named so.
-        const bool countEmpty = counts.count("-") > 0;
+        const bool countEmpty = disciplines.Contains("-");
         const GroupTimetable& t = model.timetables[g];
         for (int d = 1; d <= kDays; ++d)
             for (int l = 1; l <= kLessons; ++l)
                 for (int p = 1; p <= 3; ++p) {
                     const std::string& discipline = t.at(d, l).part(p).discipline;
                     if (!countEmpty && discipline == "-") continue;
-                    auto it = counts.find(discipline);
-                    if (it != counts.end()) ++it->second[p];
+                    const int k = disciplines.Find(discipline);
+                    if (k >= 0) ++counts[static_cast<size_t>(k)][p];
                 }
         for (ExtractLine& line : x.lines) {
-            line.placed = counts.find(line.discipline)->second;
+            line.placed = counts[static_cast<size_t>(disciplines.Find(line.discipline))];
             line.placed[0] = 0;
         }
     }

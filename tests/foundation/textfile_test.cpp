@@ -286,9 +286,13 @@ TEST(Conversions, TypedIntegersAndReals) {
             EXPECT_EQ(e.what(), "'" + std::string(bad) + "' is not a valid integer value");
         }
     }
-    EXPECT_DOUBLE_EQ(ParseReal("1,5"), 1.5);
-    EXPECT_DOUBLE_EQ(ParseReal("1.5"), 1.5);
-    EXPECT_THROW(ParseReal("1.5x"), FileError);
+    // Reals read exactly as the C notation reads, whichever separator and locale.
+    const std::pair<const char*, double> reals[] = {{"1,5", 1.5},   {"1.5", 1.5},      {" 12.50 ", 12.5}, {"+3", 3},
+                                                    {"-0,25", -0.25}, {"5.", 5},        {".5", 0.5},       {"0.1", 0.1},
+                                                    {"36,00", 36},  {"007", 7}};
+    for (const auto& [text, value] : reals) EXPECT_EQ(ParseReal(text), value) << text;
+    for (const char* bad : {"1.5x", "1e5", "--1", "1 5", ".", "+", "-", "+-1", "1-"})
+        EXPECT_THROW(ParseReal(bad), FileError) << bad;
 }
 
 TEST(FileNames, UnsafeKeysAreRefused) {

@@ -1,0 +1,69 @@
+// Numbers the distinct texts of a small list for the many look-ups of a load or a
+// recount (surnames, discipline names): one flat table, no allocation per text.
+// The texts are not copied; they must outlive the index.
+#pragma once
+#include <cstdint>
+#include <cstring>
+#include <string_view>
+#include <vector>
+
+class TextIndex {
+public:
+    explicit TextIndex(size_t expected) {
+        size_t slots = 16;
+        while (slots < 2 * expected) slots *= 2;
+        slots_.assign(slots, -1);
+        texts_.reserve(expected);
+    }
+
+    // The number (0, 1, ...) of `text`, given to it on its first insertion.
+    int Insert(std::string_view text) {
+        size_t s = Slot(text);
+        if (slots_[s] < 0) {
+            if (2 * (texts_.size() + 1) > slots_.size()) {
+                Grow();
+                s = Slot(text);
+            }
+            slots_[s] = static_cast<int>(texts_.size());
+            texts_.push_back(text);
+        }
+        return slots_[s];
+    }
+    // The number of `text`, -1 when it was never inserted.
+    int Find(std::string_view text) const { return slots_[Slot(text)]; }
+    bool Contains(std::string_view text) const { return Find(text) >= 0; }
+    size_t size() const { return texts_.size(); }
+
+private:
+    // Eight bytes at a time, then the rest, mixed with the length.
+    static std::uint64_t Hash(std::string_view text) {
+        std::uint64_t h = 0x9E3779B97F4A7C15ULL ^ text.size();
+        size_t i = 0;
+        for (; i + 8 <= text.size(); i += 8) {
+            std::uint64_t w;
+            std::memcpy(&w, text.data() + i, 8);
+            h = (h ^ w) * 0xFF51AFD7ED558CCDULL;
+            h ^= h >> 32;
+        }
+        if (i < text.size()) {
+            std::uint64_t w = 0;
+            std::memcpy(&w, text.data() + i, text.size() - i);
+            h = (h ^ w) * 0xC4CEB9FE1A85EC53ULL;
+        }
+        return h ^ (h >> 29);
+    }
+    // The slot of `text`, or the free slot where it would go.
+    size_t Slot(std::string_view text) const {
+        const size_t mask = slots_.size() - 1;
+        size_t s = static_cast<size_t>(Hash(text)) & mask;
+        while (slots_[s] >= 0 && texts_[static_cast<size_t>(slots_[s])] != text) s = (s + 1) & mask;
+        return s;
+    }
+    void Grow() {
+        slots_.assign(slots_.size() * 2, -1);
+        for (size_t k = 0; k < texts_.size(); ++k) slots_[Slot(texts_[k])] = static_cast<int>(k);
+    }
+
+    std::vector<int> slots_;  // number of the text in the slot, -1 for a free one
+    std::vector<std::string_view> texts_;
+};
