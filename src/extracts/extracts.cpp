@@ -1,5 +1,8 @@
 #include "extracts/extracts.h"
 
+#include <charconv>
+#include <optional>
+#include <string_view>
 #include <vector>
 
 #include "shell/model.h"
@@ -40,15 +43,20 @@ std::string ExtractPath(const Model& model, const std::string& number) {
     return GroupFilePath(model.config.extractsFolder, number, ".vyp");
 }
 
+[[noreturn]] void ThrowCutShort(const std::string& path, int record) {
+    throw FileError("Файл выписки обрывается в строке выписки " + std::to_string(record), path);
+}
+
 // An hours field: "-" is 0, else a non-negative decimal integer (blanks around it allowed).
 int ReadHours(TextReader& r, const std::string& path, int record) {
-    if (r.AtEnd())
-        throw FileError("Файл выписки обрывается в строке выписки " + std::to_string(record), path);
-    std::string text = r.ReadLine();
-    size_t from = text.find_first_not_of(" \t"), to = text.find_last_not_of(" \t");
-    std::string t = from == std::string::npos ? "" : text.substr(from, to - from + 1);
+    if (r.AtEnd()) ThrowCutShort(path, record);
+    const std::string text = r.ReadLine();
+    std::string_view t = text;
+    while (!t.empty() && (t.front() == ' ' || t.front() == '\t')) t.remove_prefix(1);
+    while (!t.empty() && (t.back() == ' ' || t.back() == '\t')) t.remove_suffix(1);
     if (t == "-") return 0;
-    bool digits = !t.empty() && t.size() <= 9 && t.find_first_not_of("0123456789") == std::string::npos;
+    bool digits = !t.empty() && t.size() <= 9;
+    for (char c : t) digits = digits && c >= '0' && c <= '9';
     if (!digits)
         throw FileError("Недопустимое число часов «" + text + "» в строке выписки " + std::to_string(record), path);
     int hours = 0;  // at most nine digits: no overflow
@@ -56,61 +64,53 @@ int ReadHours(TextReader& r, const std::string& path, int record) {
     return hours;
 }
 
-std::string ReadField(TextReader& r, const std::string& path, int record) {
-    if (r.AtEnd())
-        throw FileError("Файл выписки обрывается в строке выписки " + std::to_string(record), path);
-    return r.ReadLine();
-}
-
-
-// Follows the file's bytes line by line while it is read, to tell whether the file
-// already holds exactly what the normalised extract would write: every line as
-// written (CR LF after each, nothing after the last) and no end-of-file mark.
+// Follows the file's bytes while it is read, to tell whether the file already holds
+// exactly what the normalised extract would write: every line as written, CR LF after
+// each, nothing after the last (an end-of-file mark included). Each step takes the
+// bytes read since the step before, up to the reader's offset.
 class WrittenForm {
 public:
-    explicit WrittenForm(std::string_view bytes) : bytes_(bytes), same_(bytes.find('\x1A') == bytes.npos) {}
-    // The next line is what would be written when `same` holds.
-    void LineIf(bool same) {
-        Next();
-        if (!same) same_ = false;
+    explicit WrittenForm(std::string_view bytes) : bytes_(bytes) {}
+    // What was read is one line, and would be written the same when `same` holds.
+    void LineIf(bool same, size_t to) {
+        if (!Take(to).has_value() || !same) same_ = false;
     }
-    // The next line reads exactly `written`.
-    void Line(std::string_view written) {
-        if (Next() != written) same_ = false;
+    // What was read is the line `written`.
+    void Line(std::string_view written, size_t to) {
+        if (Take(to) != written) same_ = false;
     }
     bool Same() const { return same_ && pos_ == bytes_.size(); }
 
 private:
-    std::string_view Next() {
-        if (!same_) return {};
-        const size_t nl = bytes_.find('\n', pos_);
-        if (nl == bytes_.npos || nl == pos_ || bytes_[nl - 1] != '\r') {
-            same_ = false;
-            return {};
-        }
-        std::string_view line = bytes_.substr(pos_, nl - 1 - pos_);
-        pos_ = nl + 1;
-        return line;
+    // The text of the bytes up to `to` without their CR LF; none when they do not end so.
+    std::optional<std::string_view> Take(size_t to) {
+        std::string_view read = bytes_.substr(pos_, to - pos_);
+        pos_ = to;
+        if (read.size() < 2 || read[read.size() - 2] != '\r' || read.back() != '\n') return std::nullopt;
+        return read.substr(0, read.size() - 2);
     }
 
     std::string_view bytes_;
     size_t pos_ = 0;
-    bool same_;
+    bool same_ = true;
 };
 
-// A teacher field: a known surname or "-" stays, any other name becomes "Неизвестный".
-std::string ReadTeacher(const TextIndex& known, TextReader& r, const std::string& path, int record,
-                        WrittenForm& form) {
-    std::string teacher = ReadField(r, path, record);
-    const bool kept = teacher == "-" || known.Contains(teacher);
-    form.LineIf(kept || teacher == kUnknownTeacher);
+// A teacher field into `teacher` (still "-"): a known surname or "-" stays, any other
+// name becomes "Неизвестный".
+void ReadTeacher(const TextIndex& known, TextReader& r, const std::string& path, int record, WrittenForm& form,
+                 std::string& teacher) {
+    if (r.AtEnd()) ThrowCutShort(path, record);
+    r.ReadEntry(teacher);
+    const bool kept = (teacher.size() == 1 && teacher[0] == '-') || known.Contains(teacher);
+    form.LineIf(kept || teacher == kUnknownTeacher, r.Offset());
     if (!kept) teacher = kUnknownTeacher;
-    return teacher;
 }
 
 int ReadHoursField(TextReader& r, const std::string& path, int record, WrittenForm& form) {
     const int hours = ReadHours(r, path, record);
-    form.Line(std::to_string(hours));
+    char digits[16];
+    const char* end = std::to_chars(digits, digits + sizeof digits, hours).ptr;
+    form.Line(std::string_view(digits, static_cast<size_t>(end - digits)), r.Offset());
     return hours;
 }
 
@@ -120,26 +120,28 @@ bool ReadExtract(const TextIndex& known, const std::string& number, std::string_
                  std::vector<ExtractLine>& lines, int& totalHours) {
     TextReader r(bytes, path);
     WrittenForm form(bytes);
-    form.LineIf(r.ReadLine() == number);
+    const bool numbered = r.ReadLine() == number;
+    form.LineIf(numbered, r.Offset());
     long count = r.ReadInt();
     CheckCount(count, kMaxExtractLines, path, "строки выписки");
-    form.Line(std::to_string(count));
+    form.Line(std::to_string(count), r.Offset());
     r.Skip();
-    form.Line(kSeparator);
+    form.Line(kSeparator, r.Offset());
     lines.reserve(static_cast<size_t>(count));
     totalHours = 0;
     for (int k = 1; k <= count; ++k) {
         ExtractLine& line = lines.emplace_back();
-        line.discipline = ReadField(r, path, k);
-        form.LineIf(true);
+        if (r.AtEnd()) ThrowCutShort(path, k);
+        line.discipline = r.ReadLine();
+        form.LineIf(true, r.Offset());
         line.hoursGroup = ReadHoursField(r, path, k, form);
-        line.teacherGroup = ReadTeacher(known, r, path, k, form);
+        ReadTeacher(known, r, path, k, form, line.teacherGroup);
         line.hoursSub1 = ReadHoursField(r, path, k, form);
-        line.teacherSub1 = ReadTeacher(known, r, path, k, form);
+        ReadTeacher(known, r, path, k, form, line.teacherSub1);
         line.hoursSub2 = ReadHoursField(r, path, k, form);
-        line.teacherSub2 = ReadTeacher(known, r, path, k, form);
+        ReadTeacher(known, r, path, k, form, line.teacherSub2);
         r.Skip();
-        form.Line(kSeparator);
+        form.Line(kSeparator, r.Offset());
         totalHours += line.hoursGroup + line.hoursSub1;
     }
     return form.Same();

@@ -58,6 +58,7 @@ public:
     // told without decoding them, and a "-" already in `value` is left as it is.
     void ReadEntry(std::string& value);
     bool AtEnd() const { return start_ >= end_; }
+    size_t Offset() const { return start_; }  // of the first byte not yet read
     const std::string& path() const { return path_; }
 
 private:

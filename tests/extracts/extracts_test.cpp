@@ -1,6 +1,7 @@
 #include "extracts/extracts.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "timetable/model_fixture.h"
 
@@ -73,10 +74,15 @@ TEST(Extracts, OnlyFilesThatDifferFromTheirNormalisedTextAreRewritten) {
         std::string bytes;
         ASSERT_TRUE(Utf8ToCp1251(k.text, bytes));
         WriteFileAtomically(c.Path("101"), bytes);
+        struct stat old {};
+        ::stat(c.Path("101").c_str(), &old);
         LoadAllExtracts(c.m());
         std::string want;
         ASSERT_TRUE(Utf8ToCp1251(written, want));
         EXPECT_EQ(ReadFileBytes(c.Path("101")), k.rewritten ? want : bytes) << k.text;
+        struct stat now {};
+        ::stat(c.Path("101").c_str(), &now);
+        EXPECT_EQ(now.st_ino != old.st_ino, k.rewritten) << k.text;  // a rewrite replaces the file
         EXPECT_EQ(c.m().extracts[1].lines[1].teacherSub2, "Неизвестный");
         EXPECT_EQ(c.m().extracts[1].totalHours, 2);
     }
