@@ -17,7 +17,8 @@ void ComputeAbsentTeacherGroups(Model& model) {
             for (int l = 1; l <= kLessons && !marked; ++l)
                 for (int p = 1; p <= 3 && !marked; ++p) {
                     const std::string& teacher = t.at(d, l).part(p).teacher;
-                    marked = (lookUpEmpty || teacher != "-") && absent.Contains(teacher);
+                    const bool empty = teacher.size() == 1 && teacher[0] == '-';
+                    marked = (lookUpEmpty || !empty) && absent.Contains(teacher);
                 }
         if (marked) model.absentTeacherGroups.push_back(g);
     }

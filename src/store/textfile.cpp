@@ -219,9 +219,18 @@ bool Utf8ToCp1251(std::string_view utf8, std::string& out) {
 
 bool IsCp1251Encodable(std::string_view utf8) {
     for (size_t i = 0; i < utf8.size();) {
-        if (static_cast<unsigned char>(utf8[i]) < 0x80) {
+        const unsigned char b = static_cast<unsigned char>(utf8[i]);
+        if (b < 0x80) {
             ++i;
             continue;
+        }
+        // А..я, the most of every Russian text, told by their two bytes.
+        if (i + 1 < utf8.size()) {
+            const unsigned char n = static_cast<unsigned char>(utf8[i + 1]);
+            if ((b == 0xD0 && n >= 0x90 && n <= 0xBF) || (b == 0xD1 && n >= 0x80 && n <= 0x8F)) {
+                i += 2;
+                continue;
+            }
         }
         if (EncodeChar(NextCodePoint(utf8, i)) < 0) return false;
     }
