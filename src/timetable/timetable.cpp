@@ -188,7 +188,7 @@ void ComputePlacedCounts(Model& model) {
             for (int l = 1; l <= kLessons; ++l)
                 for (int p = 1; p <= 3; ++p) {
                     const std::string& discipline = t.at(d, l).part(p).discipline;
-                    if (!countEmpty && discipline == "-") continue;
+                    if (!countEmpty && discipline.size() == 1 && discipline[0] == '-') continue;
                     const int k = disciplines.Find(discipline);
                     if (k >= 0) ++counts[static_cast<size_t>(k)][p];
                 }
