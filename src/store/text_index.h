@@ -10,9 +10,9 @@
 class TextIndex {
 public:
     explicit TextIndex(size_t expected) {
-        size_t slots = 16;
-        while (slots < 2 * expected) slots *= 2;
-        slots_.assign(slots, -1);
+        size_t room = 16;  // a power of two, at least twice the texts
+        while (room < 2 * expected) room *= 2;
+        slots_.assign(room, -1);
         texts_.reserve(expected);
     }
 
