@@ -252,7 +252,9 @@ TEST(AssignRoom, FreeOccupiedAndSmallRooms) {
         RedrawGroupComposition(c.m());
         EXPECT_EQ(c.shown(), k.status) << "part " << k.part << " room " << k.room;
         EXPECT_EQ(c.Entry(1, 1, 1, k.part).room, k.stored);
-        if (k.status == kStatusIdle) EXPECT_EQ(ReadLines(c.ras())[RasLine(1, 1, k.part, 2)], k.stored);
+        if (k.status == kStatusIdle) {
+            EXPECT_EQ(ReadLines(c.ras())[RasLine(1, 1, k.part, 2)], k.stored);
+        }
     }
 }
 

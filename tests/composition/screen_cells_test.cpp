@@ -171,9 +171,9 @@ TEST(GroupChoosers, CompactChooserAndDivisionTables) {
     Division d;
     d.name = "Фортепиано";
     d.columns = 2;
-    d.courses[4].push_back({"301"});
-    d.courses[1].push_back({"101"});
-    d.courses[1].push_back({"102"});
+    d.courses[4].push_back({"301", "", "", 0});
+    d.courses[1].push_back({"101", "", "", 0});
+    d.courses[1].push_back({"102", "", "", 0});
     c.m().divisions.push_back(d);
     EXPECT_EQ(DivisionTableGroup(c.m(), 1, 0, 0), 4) << "row 0 holds the 4th course";
     EXPECT_EQ(DivisionTableGroup(c.m(), 1, 3, 1), 2);

@@ -272,7 +272,9 @@ TEST(Encoding, ExactlyTheDecodedCharactersEncode) {
         ASSERT_EQ(Utf8ToCp1251(u, out), it != decoded.end()) << std::hex << static_cast<int>(c);
         ASSERT_EQ(IsCp1251Encodable("Я" + u + "я"), it != decoded.end()) << std::hex << static_cast<int>(c);
         ASSERT_EQ(Cp1251Codes(u), std::string(1, it != decoded.end() ? static_cast<char>(it->second) : '?'));
-        if (it != decoded.end()) ASSERT_EQ(out, std::string(1, static_cast<char>(it->second)));
+        if (it != decoded.end()) {
+            ASSERT_EQ(out, std::string(1, static_cast<char>(it->second)));
+        }
     }
 }
 

@@ -373,9 +373,15 @@ TEST(MenuTable, ShortcutsAreUniqueAndScreensExist) {
     std::set<std::string> shortcuts;
     const std::vector<int>& ids = AllScreenIds();
     for (const MenuItem& item : MenuBarItems()) {
-        if (*item.shortcut) EXPECT_TRUE(shortcuts.insert(item.shortcut).second) << item.shortcut;
-        if (item.screen) EXPECT_NE(std::find(ids.begin(), ids.end(), item.screen), ids.end()) << item.text;
-        if (item.command == MenuCommand::ShowScreen && *item.text) EXPECT_NE(item.screen, 0) << item.text;
+        if (*item.shortcut) {
+            EXPECT_TRUE(shortcuts.insert(item.shortcut).second) << item.shortcut;
+        }
+        if (item.screen) {
+            EXPECT_NE(std::find(ids.begin(), ids.end(), item.screen), ids.end()) << item.text;
+        }
+        if (item.command == MenuCommand::ShowScreen && *item.text) {
+            EXPECT_NE(item.screen, 0) << item.text;
+        }
     }
     const std::set<std::string> expected = {"Ctrl+F12", "F1",       "F2",       "F3",      "F4",      "F5",
                                             "F6",       "F7",       "F8",       "F9",      "F10",     "F11",

@@ -189,7 +189,9 @@ TEST(AutomatMenu, FirstAndLastLessonForAllDays) {
         const std::string ogr = c.m().config.autoFolder + "101.ogr";
         if (k.changes) {
             std::string line = LimitsDayLine(k.first ? k.value : 1, k.first ? 8 : k.value);
-            if (!k.first) EXPECT_EQ(ReadLines(ogr)[2 + 4 - 1], LimitsDayLine(2, k.value));
+            if (!k.first) {
+                EXPECT_EQ(ReadLines(ogr)[2 + 4 - 1], LimitsDayLine(2, k.value));
+            }
             EXPECT_EQ(ReadLines(ogr)[2], line);
             EXPECT_EQ(ReadLines(ogr)[7], line);
         } else {

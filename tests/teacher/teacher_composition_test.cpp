@@ -171,7 +171,9 @@ TEST(TeacherPlacement, RefusedClicksChangeNothing) {
         EXPECT_EQ(PlaceTeacherLesson(c.m(), 2, 5), k.placed);
         EXPECT_EQ(FileExists(c.m().config.timetableFolder + "101.ras"), k.placed);
         EXPECT_EQ(c.ZanExists("Иванова"), k.placed);
-        if (k.placed) EXPECT_EQ(c.Zan("Иванова", 2), "00003000000000");
+        if (k.placed) {
+            EXPECT_EQ(c.Zan("Иванова", 2), "00003000000000");
+        }
     }
 }
 
