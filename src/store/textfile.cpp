@@ -496,6 +496,21 @@ bool ReadFileIfPresent(const std::string& path, std::string& bytes, const Folder
         if (err == ENOENT || !FileExists(path)) return false;
         throw ErrnoError(err, path);
     }
+    // Most files are small: read to their end into a local buffer. Only a read that
+    // fails, gives nothing or fills the buffer asks what the file is (a pipe or a
+    // device reads so) and how long it is, and reads it again from its start.
+    char buf[16384];
+    size_t done = 0;
+    ssize_t n;
+    do {
+        n = ::read(fd, buf + done, sizeof buf - done);
+        if (n > 0) done += static_cast<size_t>(n);
+    } while ((n > 0 && done < sizeof buf) || (n < 0 && errno == EINTR));
+    if (n == 0 && done > 0) {
+        ::close(fd);
+        bytes.assign(buf, done);
+        return true;
+    }
     struct stat st;
     if (::fstat(fd, &st) != 0) {
         int err = errno;
@@ -505,6 +520,11 @@ bool ReadFileIfPresent(const std::string& path, std::string& bytes, const Folder
     if (!S_ISREG(st.st_mode)) {
         ::close(fd);
         return false;
+    }
+    if (::lseek(fd, 0, SEEK_SET) != 0) {
+        int err = errno;
+        ::close(fd);
+        throw ErrnoError(err, path);
     }
     bytes = ReadAndClose(fd, path, static_cast<size_t>(st.st_size));
     return true;

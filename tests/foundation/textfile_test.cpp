@@ -221,11 +221,20 @@ TEST(TextFiles, FilesCreatedWhenMissingAreCreatedOnlyThen) {
     ASSERT_TRUE(ReadFileIfPresent(path, viaFolder, &missing));
     EXPECT_EQ(viaFolder, bytes);
 
-    // A file larger than one read is read whole.
-    std::string big(200000, 'x');
-    WriteFileAtomically(dir / "big.set", big);
-    ASSERT_TRUE(ReadFileIfPresent(dir / "big.set", viaFolder, &folder));
-    EXPECT_EQ(viaFolder, big);
+    // Files of every size around one read are read whole, an empty one too; a pipe
+    // in a file's place is no file.
+    for (size_t size : {0, 1, 16383, 16384, 16385, 200000}) {
+        std::string text(size, 'x');
+        for (size_t k = 0; k < size; k += 97) text[k] = static_cast<char>('a' + k % 26);
+        WriteFileAtomically(dir / "big.set", text);
+        viaFolder = "old";
+        ASSERT_TRUE(ReadFileIfPresent(dir / "big.set", viaFolder, &folder)) << size;
+        EXPECT_EQ(viaFolder, text) << size;
+        EXPECT_EQ(ReadFileBytes(dir / "big.set"), text) << size;
+    }
+    ASSERT_EQ(::mkfifo((dir / "p.zan").c_str(), 0644), 0);
+    EXPECT_FALSE(ReadFileIfPresent(dir / "p.zan", viaFolder, &folder));
+    EXPECT_FALSE(FileExists(dir / "p.zan"));
 }
 
 TEST(TextFiles, AccessDeniedIsReported) {
