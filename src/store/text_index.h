@@ -35,21 +35,17 @@ public:
     size_t size() const { return texts_.size(); }
 
 private:
-    // Eight bytes at a time, then the rest, mixed with the length.
+    // The first and the last eight bytes and the length: two loads whatever the length
+    // (texts alike there only share a probe sequence).
     static std::uint64_t Hash(std::string_view text) {
-        std::uint64_t h = 0x9E3779B97F4A7C15ULL ^ text.size();
-        size_t i = 0;
-        for (; i + 8 <= text.size(); i += 8) {
-            std::uint64_t w;
-            std::memcpy(&w, text.data() + i, 8);
-            h = (h ^ w) * 0xFF51AFD7ED558CCDULL;
-            h ^= h >> 32;
+        std::uint64_t head = 0, tail = 0;
+        if (text.size() >= 8) {
+            std::memcpy(&head, text.data(), 8);
+            std::memcpy(&tail, text.data() + text.size() - 8, 8);
+        } else if (!text.empty()) {
+            std::memcpy(&head, text.data(), text.size());
         }
-        if (i < text.size()) {
-            std::uint64_t w = 0;
-            std::memcpy(&w, text.data() + i, text.size() - i);
-            h = (h ^ w) * 0xC4CEB9FE1A85EC53ULL;
-        }
+        std::uint64_t h = (head ^ (tail << 32 | tail >> 32) ^ text.size()) * 0x9E3779B97F4A7C15ULL;
         return h ^ (h >> 29);
     }
     // The slot of `text`, or the free slot where it would go.
