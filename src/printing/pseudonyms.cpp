@@ -12,12 +12,7 @@ std::string WithoutMarker(const std::string& d) {
     return d;
 }
 
-bool PseudonymNameLess(const std::string& a, const std::string& b) {
-    std::string ca = Cp1251Codes(a), cb = Cp1251Codes(b);
-    return std::lexicographical_compare(ca.begin(), ca.end(), cb.begin(), cb.end(), [](char x, char y) {
-        return static_cast<unsigned char>(x) < static_cast<unsigned char>(y);
-    });
-}
+bool PseudonymNameLess(const std::string& a, const std::string& b) { return Cp1251CodesLess(a, b); }
 
 namespace {
 
@@ -35,6 +30,7 @@ void LoadPseudonyms(Model& model) {
     const std::string path = PseudonymPath(model);
     TextReader r = TextReader::Open(path);
     std::vector<Pseudonym> list;
+    list.reserve(kMaxPseudonyms);
     while (!r.AtEnd()) {
         Pseudonym p;
         p.fullName = r.ReadLine();
@@ -45,22 +41,8 @@ void LoadPseudonyms(Model& model) {
     }
     CheckCount(static_cast<long>(list.size()), kMaxPseudonyms, path, "псевдонимы");
     // The list is kept in order of the full names; a file out of order is put in order here.
-    std::vector<std::string> keys;
-    keys.reserve(list.size());
-    for (const Pseudonym& p : list) keys.push_back(Cp1251Codes(p.fullName));
-    auto less = [](const std::string& a, const std::string& b) {
-        return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-            return static_cast<unsigned char>(x) < static_cast<unsigned char>(y);
-        });
-    };
-    if (!std::is_sorted(keys.begin(), keys.end(), less)) {
-        std::vector<size_t> order(list.size());
-        for (size_t i = 0; i < order.size(); ++i) order[i] = i;
-        std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) { return less(keys[a], keys[b]); });
-        std::vector<Pseudonym> sorted;
-        for (size_t i : order) sorted.push_back(list[i]);
-        list.swap(sorted);
-    }
+    auto less = [](const Pseudonym& a, const Pseudonym& b) { return PseudonymNameLess(a.fullName, b.fullName); };
+    if (!std::is_sorted(list.begin(), list.end(), less)) std::stable_sort(list.begin(), list.end(), less);
     model.pseudonyms.clear();
     for (Pseudonym& p : list) model.pseudonyms.push_back(std::move(p));
 }

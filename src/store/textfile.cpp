@@ -178,25 +178,27 @@ namespace {
 // Appends the codes of `utf8` to `out`; an unencodable character stops the work
 // (returns false, the codes before it kept) unless `replacement` is given, which
 // then stands for it.
+// Code of the character at `i` (moved past it); -1 for one the code page lacks.
+int NextCode(std::string_view utf8, size_t& i) {
+    const unsigned char b = static_cast<unsigned char>(utf8[i]);
+    if (b < 0x80) {
+        ++i;
+        return b;
+    }
+    const unsigned char n = i + 1 < utf8.size() ? static_cast<unsigned char>(utf8[i + 1]) : 0;
+    if ((b & 0xE0) == 0xC0 && (n & 0xC0) == 0x80) {  // two bytes, as every Cyrillic letter
+        i += 2;
+        return EncodeChar(static_cast<char32_t>((b & 0x1F) << 6 | (n & 0x3F)));
+    }
+    return EncodeChar(NextCodePoint(utf8, i));
+}
+
 bool AppendCodes(std::string_view utf8, std::string& out, int replacement) {
     Scratch buf(utf8.size());  // never more codes than bytes
     char* p = buf.data();
     bool encodable = true;
     for (size_t i = 0; i < utf8.size();) {
-        unsigned char b = static_cast<unsigned char>(utf8[i]);
-        if (b < 0x80) {
-            *p++ = static_cast<char>(b);
-            ++i;
-            continue;
-        }
-        int code;
-        unsigned char n = i + 1 < utf8.size() ? static_cast<unsigned char>(utf8[i + 1]) : 0;
-        if ((b & 0xE0) == 0xC0 && (n & 0xC0) == 0x80) {  // two bytes, as every Cyrillic letter
-            code = EncodeChar(static_cast<char32_t>((b & 0x1F) << 6 | (n & 0x3F)));
-            i += 2;
-        } else {
-            code = EncodeChar(NextCodePoint(utf8, i));
-        }
+        int code = NextCode(utf8, i);
         if (code < 0) {
             if (replacement < 0) {
                 encodable = false;
@@ -235,6 +237,17 @@ bool IsCp1251Encodable(std::string_view utf8) {
         if (EncodeChar(NextCodePoint(utf8, i)) < 0) return false;
     }
     return true;
+}
+
+bool Cp1251CodesLess(std::string_view a, std::string_view b) {
+    size_t i = 0, j = 0;
+    while (i < a.size() && j < b.size()) {
+        int x = NextCode(a, i), y = NextCode(b, j);
+        if (x < 0) x = '?';
+        if (y < 0) y = '?';
+        if (x != y) return x < y;
+    }
+    return i == a.size() && j < b.size();
 }
 
 std::string Cp1251Codes(std::string_view utf8) {

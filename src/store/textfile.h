@@ -28,6 +28,8 @@ bool IsCp1251Encodable(std::string_view utf8);
 // Single-byte code of every character of a UTF-8 text (unencodable ones as 0x3F);
 // used by the text order, which compares by Windows-1251 codes.
 std::string Cp1251Codes(std::string_view utf8);
+// Cp1251Codes(a) < Cp1251Codes(b), by unsigned codes, without making either.
+bool Cp1251CodesLess(std::string_view a, std::string_view b);
 
 // Decimal separator of reals written to files, taken from the locale once at start.
 void SetDecimalSeparator(char separator);

@@ -287,6 +287,19 @@ TEST(Encoding, ExactlyTheDecodedCharactersEncode) {
     }
 }
 
+TEST(Encoding, CodeOrderWithoutMakingTheCodes) {
+    const std::vector<std::string> texts = {"", "а", "А", "Я", "я", "Ё", "ё", "Е", "№5", "5", "z", "Z", "日", "?",
+                                            "Хор", "Хоровое", "Хор 1", "«Хор»", "Ритмика", "ритмика", "Ф. Хор", "€"};
+    auto byCodes = [](const std::string& a, const std::string& b) {
+        const std::string x = Cp1251Codes(a), y = Cp1251Codes(b);
+        return std::lexicographical_compare(x.begin(), x.end(), y.begin(), y.end(), [](char p, char q) {
+            return static_cast<unsigned char>(p) < static_cast<unsigned char>(q);
+        });
+    };
+    for (const std::string& a : texts)
+        for (const std::string& b : texts) EXPECT_EQ(Cp1251CodesLess(a, b), byCodes(a, b)) << a << " < " << b;
+}
+
 TEST(Conversions, TypedIntegersAndReals) {
     EXPECT_EQ(ParseInteger("42"), 42);
     EXPECT_EQ(ParseInteger("-3"), -3);
