@@ -50,7 +50,8 @@ void LoadGroups(Model& model) {
         CheckCount(count, kMaxDivisions, path, "отделений");
         model.divisions.clear();
         for (long i = 0; i < count; ++i) {
-            Division& d = model.divisions.push_back(Division{});
+            model.divisions.resize(static_cast<int>(i) + 1);  // filled where it stays
+            Division& d = model.divisions[static_cast<int>(i) + 1];
             d.name = r.ReadLine();
             d.columns = Int(r);
             for (int course = 1; course <= kCourses; ++course) {
@@ -62,7 +63,7 @@ void LoadGroups(Model& model) {
                     c.caption = r.ReadLine();
                     c.financingMark = r.ReadLine();
                     c.students = Int(r);
-                    d.courses[course].push_back(c);
+                    d.courses[course].push_back(std::move(c));
                 }
             }
             r.Skip();
@@ -76,8 +77,8 @@ void LoadGroups(Model& model) {
         r.Skip();
         model.groups.clear();
         model.budgetGroups = model.contractGroups = 0;
-        for (long i = 0; i < count; ++i) {
-            Group g;
+        model.groups.resize(static_cast<int>(count));  // filled where they stay
+        for (Group& g : model.groups) {
             g.number = r.ReadLine();
             if (std::string problem = FileNameProblem(g.number); !problem.empty())
                 throw FileError("Номер группы «" + g.number + "» не годится для имени файла: " + problem, path);
@@ -93,7 +94,6 @@ void LoadGroups(Model& model) {
                 ++model.contractGroups;
             else
                 ++model.budgetGroups;
-            model.groups.push_back(std::move(g));
         }
     }
     {
