@@ -2,6 +2,7 @@
 #pragma once
 #include <array>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "store/departments.h"
@@ -12,9 +13,24 @@ inline constexpr int kMaxRoomSets = 10;
 inline constexpr int kMaxRoomsPerSet = 10;
 
 // Two notes per day and lesson; "-" means no note. Indexed [day 1..6][lesson 1..14].
+// A room's note at every day and lesson; "-" is none, which every note starts as.
+using RoomNoteWeek = std::array<std::array<std::string, kLessons + 1>, kDays + 1>;
+
+namespace room_notes {
+// Every note made as "-" at once, rather than made empty and then set.
+template <size_t... Lesson>
+std::array<std::string, sizeof...(Lesson)> NoNotesDay(std::index_sequence<Lesson...>) {
+    return {{((void)Lesson, std::string("-"))...}};
+}
+template <size_t... Day>
+RoomNoteWeek NoNotesWeek(std::index_sequence<Day...>) {
+    return {{((void)Day, NoNotesDay(std::make_index_sequence<kLessons + 1>()))...}};
+}
+}  // namespace room_notes
+
 struct RoomNotes {
-    std::array<std::array<std::string, kLessons + 1>, kDays + 1> note1{};
-    std::array<std::array<std::string, kLessons + 1>, kDays + 1> note2{};
+    RoomNoteWeek note1 = room_notes::NoNotesWeek(std::make_index_sequence<kDays + 1>());
+    RoomNoteWeek note2 = room_notes::NoNotesWeek(std::make_index_sequence<kDays + 1>());
 };
 
 struct Room {
