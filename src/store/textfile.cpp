@@ -175,9 +175,6 @@ std::string Cp1251ToUtf8(std::string_view bytes) {
 
 namespace {
 
-// Appends the codes of `utf8` to `out`; an unencodable character stops the work
-// (returns false, the codes before it kept) unless `replacement` is given, which
-// then stands for it.
 // Code of the character at `i` (moved past it); -1 for one the code page lacks.
 int NextCode(std::string_view utf8, size_t& i) {
     const unsigned char b = static_cast<unsigned char>(utf8[i]);
@@ -193,6 +190,9 @@ int NextCode(std::string_view utf8, size_t& i) {
     return EncodeChar(NextCodePoint(utf8, i));
 }
 
+// Appends the codes of `utf8` to `out`; an unencodable character stops the work
+// (returns false, the codes before it kept) unless `replacement` is given, which
+// then stands for it.
 bool AppendCodes(std::string_view utf8, std::string& out, int replacement) {
     Scratch buf(utf8.size());  // never more codes than bytes
     char* p = buf.data();
