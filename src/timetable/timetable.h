@@ -16,7 +16,7 @@ struct LessonEntry {
     std::string discipline = "-";
     std::string teacher = "-";
     std::string room = "-";
-    bool empty() const { return discipline == "-"; }
+    bool empty() const { return discipline.size() == 1 && discipline[0] == '-'; }
 };
 
 // The three entries of one day and lesson.
