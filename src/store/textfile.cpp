@@ -439,6 +439,13 @@ void RemoveFile(const std::string& path) {
 
 namespace {
 
+// The error of the last call on `fd` (errno), after closing it.
+[[noreturn]] void CloseAndThrow(int fd, const std::string& path) {
+    const int err = errno;
+    ::close(fd);
+    throw ErrnoError(err, path);
+}
+
 // Reads an open regular file of `size` bytes (as measured when opened) to its end
 // and closes it.
 std::string ReadAndClose(int fd, const std::string& path, size_t size) {
@@ -450,9 +457,7 @@ std::string ReadAndClose(int fd, const std::string& path, size_t size) {
         ssize_t n = ::read(fd, bytes.data() + done, bytes.size() - done);
         if (n < 0) {
             if (errno == EINTR) continue;
-            int err = errno;
-            ::close(fd);
-            throw ErrnoError(err, path);
+            CloseAndThrow(fd, path);
         }
         if (n == 0) break;
         done += static_cast<size_t>(n);
@@ -475,9 +480,7 @@ std::string ReadFileBytes(const std::string& path) {
         ssize_t n = ::read(fd, buf, sizeof buf);
         if (n < 0) {
             if (errno == EINTR) continue;
-            int err = errno;
-            ::close(fd);
-            throw ErrnoError(err, path);
+            CloseAndThrow(fd, path);
         }
         if (n == 0) break;
         bytes.append(buf, static_cast<size_t>(n));
@@ -526,18 +529,14 @@ bool ReadFileIfPresent(const std::string& path, std::string& bytes, const Folder
     }
     struct stat st;
     if (::fstat(fd, &st) != 0) {
-        int err = errno;
-        ::close(fd);
-        throw ErrnoError(err, path);
+        CloseAndThrow(fd, path);
     }
     if (!S_ISREG(st.st_mode)) {
         ::close(fd);
         return false;
     }
     if (::lseek(fd, 0, SEEK_SET) != 0) {
-        int err = errno;
-        ::close(fd);
-        throw ErrnoError(err, path);
+        CloseAndThrow(fd, path);
     }
     bytes = ReadAndClose(fd, path, static_cast<size_t>(st.st_size));
     return true;
