@@ -88,6 +88,48 @@ TEST(Extracts, OnlyFilesThatDifferFromTheirNormalisedTextAreRewritten) {
     }
 }
 
+TEST(Extracts, AFileIsRewrittenExactlyWhenItDiffersFromWhatWouldBeWritten) {
+    // Small edits of a normalised file at every kind of place: each loaded file is
+    // rewritten if and only if its bytes differ from the text its extract writes.
+    std::string written;
+    ASSERT_TRUE(Utf8ToCp1251("101\r\n2\r\n-------\r\nХор\r\n2\r\nИванова\r\n0\r\n-\r\n0\r\nНеизвестный\r\n-------\r\n"
+                             "Язык\r\n0\r\n-\r\n2\r\nСмит\r\n2\r\nШульц\r\n-------\r\n",
+                             written));
+    const std::string pieces[] = {"\r", "\n", "\r\n", " ", "-", "0", "1", "\x1A", "\xDF"};
+    unsigned seed = 12345;
+    auto next = [&seed](unsigned n) { return (seed = seed * 1103515245u + 12345u) / 65536u % n; };
+    int loaded = 0, rewritten = 0;
+    for (int k = 0; k < 400; ++k) {
+        std::string bytes = written;
+        const size_t at = next(static_cast<unsigned>(bytes.size()) + 1);
+        if (next(2) == 0 && at < bytes.size())
+            bytes.erase(at, 1);
+        else
+            bytes.insert(at, pieces[next(std::size(pieces))]);
+        if (k % 10 == 0) bytes = written;  // and the normalised file itself now and then
+        ExtractFiles c;
+        WriteFileAtomically(c.Path("101"), bytes);
+        struct stat old {};
+        ::stat(c.Path("101").c_str(), &old);
+        try {
+            LoadAllExtracts(c.m());
+        } catch (const FileError&) {
+            EXPECT_EQ(ReadFileBytes(c.Path("101")), bytes);  // a refused file stays as it was
+            continue;
+        }
+        ++loaded;
+        const bool differs = bytes != ExtractFileBytes("101", c.m().extracts[1]);
+        struct stat now {};
+        ::stat(c.Path("101").c_str(), &now);
+        EXPECT_EQ(now.st_ino != old.st_ino, differs) << k << " at " << at;
+        if (differs) ++rewritten;
+        EXPECT_EQ(ReadFileBytes(c.Path("101")), ExtractFileBytes("101", c.m().extracts[1])) << k;
+    }
+    EXPECT_GT(loaded, 100);
+    EXPECT_GT(rewritten, 50);
+    EXPECT_GT(loaded - rewritten, 40);
+}
+
 TEST(Extracts, BadFilesAreRefusedNamingTheFileAndNothingIsRewritten) {
     std::vector<std::string> good = {"x", "1", "-------", "Хор", "-", "Иванова", "0", "-", "0", "-", "-------"};
     std::vector<std::vector<std::string>> bad = {
