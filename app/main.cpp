@@ -5,7 +5,7 @@
 #include "platform/qt/qt_dialogs.h"
 #include "shell/ui/main_window.h"
 #include "shell/ui/screens.h"
-#include "store/textfile.h"
+#include "base/textfile.h"
 
 int main(int argc, char** argv) {
     GuardedApplication app(argc, argv);

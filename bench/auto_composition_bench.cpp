@@ -11,7 +11,7 @@
 #include "platform/clock.h"
 #include "platform/dialogs.h"
 #include "shell/startup.h"
-#include "timetable/auto_composition.h"
+#include "composition/auto_composition.h"
 
 namespace {
 

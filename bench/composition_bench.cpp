@@ -11,7 +11,7 @@
 #include "demo/demo.h"
 #include "platform/clock.h"
 #include "shell/startup.h"
-#include "store/textfile.h"
+#include "base/textfile.h"
 
 namespace {
 

@@ -12,9 +12,9 @@
 #include "shell/startup.h"
 #include "shell/summary.h"
 #include "store/groups.h"
-#include "store/textfile.h"
-#include "timetable/auto_composition.h"
-#include "views/bells.h"
+#include "base/textfile.h"
+#include "composition/auto_composition.h"
+#include "timetable/bells.h"
 #include "views/week_cells.h"
 
 namespace {

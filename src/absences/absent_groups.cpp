@@ -1,7 +1,7 @@
 #include "absences/absent_groups.h"
 
 #include "shell/model.h"
-#include "store/text_index.h"
+#include "base/text_index.h"
 
 void ComputeAbsentTeacherGroups(Model& model) {
     model.absentTeacherGroups.clear();

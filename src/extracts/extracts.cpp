@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "shell/model.h"
-#include "store/textfile.h"
-#include "store/textutil.h"
+#include "base/textfile.h"
+#include "base/textutil.h"
 #include "timetable/timetable.h"
 
 const char* const kOverviewDisciplines[6] = {"Иностранный язык", "Физкультура", "Физическая культура",

@@ -5,7 +5,7 @@
 #include <array>
 #include <string>
 
-#include "store/table.h"
+#include "base/table.h"
 
 struct Model;
 

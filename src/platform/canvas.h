@@ -3,7 +3,7 @@
 #pragma once
 #include <string>
 
-#include "store/textutil.h"
+#include "base/textutil.h"
 
 struct CanvasFont {
     std::string name = "Arial";

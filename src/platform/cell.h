@@ -2,7 +2,7 @@
 #pragma once
 #include <string>
 
-#include "store/textutil.h"
+#include "base/textutil.h"
 
 struct Cell {
     std::string text;

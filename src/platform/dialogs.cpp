@@ -2,7 +2,7 @@
 
 #include <stdexcept>
 
-#include "store/textfile.h"
+#include "base/textfile.h"
 
 ScriptedDialogs& ScriptedDialogs::Answer(std::optional<std::string> text) {
     inputs_.push_back(std::move(text));

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "store/textutil.h"
+#include "base/textutil.h"
 
 class Dialogs {
 public:

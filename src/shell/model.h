@@ -3,23 +3,23 @@
 #pragma once
 #include <string>
 
-#include "shell/config.h"
+#include "store/config.h"
 #include "shell/shell_state.h"
 #include "store/departments.h"
 #include "store/groups.h"
 #include "store/rooms.h"
-#include "workload/orders.h"
+#include "store/orders.h"
 #include "timetable/timetable.h"
 #include "timetable/specialisation.h"
 #include "extracts/extracts.h"
-#include "views/bells.h"
-#include "printing/pseudonyms.h"
-#include "workload/written_work.h"
-#include "timetable/teacher_composition.h"
-#include "timetable/auto_composition.h"
-#include "timetable/composition.h"
-#include "timetable/division_plan.h"
-#include "timetable/specialisation_edit.h"  // week views and specialisation screen
+#include "timetable/bells.h"
+#include "store/pseudonyms.h"
+#include "store/written_work.h"
+#include "composition/teacher_composition.h"
+#include "composition/auto_composition.h"
+#include "composition/composition.h"
+#include "store/division_plan.h"
+#include "composition/specialisation_edit.h"  // week views and specialisation screen
 #include "views/week_views.h"
 
 // The current selections shared by every screen (positions, 1-based).

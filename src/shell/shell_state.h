@@ -3,7 +3,7 @@
 #pragma once
 #include <string>
 
-#include "store/textutil.h"
+#include "base/textutil.h"
 
 // The look of the day tables on a week screen.
 struct WeekTableStyle {

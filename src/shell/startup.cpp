@@ -3,14 +3,14 @@
 #include "store/departments.h"
 #include "store/groups.h"
 #include "store/rooms.h"
-#include "store/textfile.h"
+#include "base/textfile.h"
 #include "extracts/extracts.h"
-#include "printing/pseudonyms.h"
-#include "timetable/division_plan.h"
+#include "store/pseudonyms.h"
+#include "store/division_plan.h"
 #include "timetable/specialisation.h"
 #include "timetable/timetable.h"
-#include "views/bells.h"
-#include "workload/written_work.h"
+#include "timetable/bells.h"
+#include "store/written_work.h"
 
 std::string StartupTitle(const Model& model) { return model.config.titlePrefix + " : Урокосет"; }
 

@@ -3,9 +3,9 @@
 #include "absences/absent_groups.h"
 #include "platform/dialogs.h"
 #include "shell/model.h"
-#include "store/textfile.h"
-#include "store/textutil.h"
-#include "workload/orders.h"
+#include "base/textfile.h"
+#include "base/textutil.h"
+#include "store/orders.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "store/table.h"
-#include "store/text_index.h"
+#include "base/table.h"
+#include "base/text_index.h"
 
 inline constexpr int kMaxDepartments = 20;
 inline constexpr int kMaxTeachers = 30;      // per department

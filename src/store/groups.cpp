@@ -3,7 +3,7 @@
 #include "platform/dialogs.h"
 #include "shell/model.h"
 #include "store/departments.h"
-#include "store/textfile.h"
+#include "base/textfile.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <array>
 #include <string>
 
-#include "store/table.h"
+#include "base/table.h"
 
 inline constexpr int kMaxGroups = 60;
 inline constexpr int kMaxDivisions = 8;

@@ -1,7 +1,7 @@
 #include "store/rooms.h"
 
 #include "shell/model.h"
-#include "store/textfile.h"
+#include "base/textfile.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "store/departments.h"
-#include "store/table.h"
+#include "base/table.h"
 
 inline constexpr int kMaxRooms = 100;
 inline constexpr int kMaxRoomSets = 10;

@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "shell/model.h"
-#include "store/textfile.h"
+#include "base/textfile.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "store/departments.h"
-#include "store/table.h"
+#include "base/table.h"
 
 struct Model;
 

@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "shell/model.h"
-#include "store/text_index.h"
-#include "store/textfile.h"
+#include "base/text_index.h"
+#include "base/textfile.h"
 
 std::string LessonKey(int day, int lesson) {
     return std::to_string(day) + (lesson < 10 ? "0" : "") + std::to_string(lesson);

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "store/textutil.h"
+#include "base/textutil.h"
 
 struct Model;
 

@@ -3,7 +3,7 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "store/textfile.h"
+#include "base/textfile.h"
 
 TempFolder::TempFolder() {
     std::string templ = (std::filesystem::temp_directory_path() / "urk-test-XXXXXX").string();

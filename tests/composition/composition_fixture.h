@@ -2,7 +2,7 @@
 // (the last one small) and an extract with every shape of line.
 #pragma once
 #include "platform/dialogs.h"
-#include "timetable/composition.h"
+#include "composition/composition.h"
 #include "timetable/model_fixture.h"
 
 struct CompositionCollege : SmallCollege {

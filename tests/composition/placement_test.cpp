@@ -4,7 +4,7 @@
 #include <tuple>
 
 #include "composition/composition_fixture.h"
-#include "store/textfile.h"
+#include "base/textfile.h"
 
 namespace {
 

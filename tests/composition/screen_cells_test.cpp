@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "composition/composition_fixture.h"
-#include "store/textfile.h"
+#include "base/textfile.h"
 
 namespace {
 

@@ -5,9 +5,9 @@
 #include "common/fixtures.h"
 #include "platform/dialogs.h"
 #include "shell/catalog.h"
-#include "shell/config.h"
+#include "store/config.h"
 #include "shell/startup.h"
-#include "store/textfile.h"
+#include "base/textfile.h"
 
 namespace {
 

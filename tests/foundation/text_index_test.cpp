@@ -1,4 +1,4 @@
-#include "store/text_index.h"
+#include "base/text_index.h"
 
 #include <gtest/gtest.h>
 

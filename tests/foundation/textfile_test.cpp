@@ -7,8 +7,8 @@
 #include <map>
 
 #include "common/fixtures.h"
-#include "store/textfile.h"
-#include "store/textutil.h"
+#include "base/textfile.h"
+#include "base/textutil.h"
 
 namespace {
 

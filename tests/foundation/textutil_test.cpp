@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "store/textfile.h"
-#include "store/textutil.h"
+#include "base/textfile.h"
+#include "base/textutil.h"
 
 TEST(FormatNumber, Patterns) {
     SetDecimalSeparator(',');

@@ -7,7 +7,7 @@
 #include "store/groups.h"
 #include "store/rooms.h"
 #include "store/store_fixture.h"
-#include "workload/orders.h"
+#include "store/orders.h"
 
 namespace {
 

@@ -12,8 +12,8 @@
 #include "store/departments.h"
 #include "store/groups.h"
 #include "store/rooms.h"
-#include "store/textfile.h"
-#include "workload/orders.h"
+#include "base/textfile.h"
+#include "store/orders.h"
 
 namespace {
 

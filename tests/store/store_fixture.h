@@ -8,8 +8,8 @@
 
 #include "common/fixtures.h"
 #include "shell/model.h"
-#include "store/textfile.h"
-#include "workload/orders.h"
+#include "base/textfile.h"
+#include "store/orders.h"
 
 struct StoreFixture : ::testing::Test {
     TempFolder dir;

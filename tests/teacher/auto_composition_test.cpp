@@ -1,10 +1,10 @@
-#include "timetable/auto_composition.h"
+#include "composition/auto_composition.h"
 
 #include <gtest/gtest.h>
 
 #include "platform/dialogs.h"
 #include "shell/navigation.h"
-#include "store/textfile.h"
+#include "base/textfile.h"
 #include "teacher/teacher_fixture.h"
 
 namespace {

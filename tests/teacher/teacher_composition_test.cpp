@@ -1,11 +1,11 @@
-#include "timetable/teacher_composition.h"
+#include "composition/teacher_composition.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
 
 #include "platform/dialogs.h"
-#include "store/textfile.h"
+#include "base/textfile.h"
 #include "teacher/teacher_fixture.h"
 
 namespace {

@@ -8,7 +8,7 @@
 #include "demo/demo.h"
 #include "shell/startup.h"
 #include "shell/summary.h"
-#include "store/textfile.h"
+#include "base/textfile.h"
 #include "timetable/timetable.h"
 
 namespace {

@@ -6,7 +6,7 @@
 
 #include "common/fixtures.h"
 #include "shell/model.h"
-#include "store/textfile.h"
+#include "base/textfile.h"
 
 struct SmallCollege {
     TempFolder dir;

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "absences/absent_groups.h"
-#include "printing/pseudonyms.h"
+#include "store/pseudonyms.h"
 #include "timetable/model_fixture.h"
-#include "workload/written_work.h"
+#include "store/written_work.h"
 
 namespace {
 

@@ -14,7 +14,7 @@
 #include "shell/navigation.h"
 #include "shell/ui/main_window.h"
 #include "shell/ui/screens.h"
-#include "store/textfile.h"
+#include "base/textfile.h"
 
 // A stand-in for a screen that does not exist yet; counts its redraws.
 class StubScreen : public Screen {

@@ -11,8 +11,8 @@
 #include "platform/dialogs.h"
 #include "shell/ui/main_window.h"
 #include "shell/ui/screens.h"
-#include "store/textfile.h"
-#include "timetable/ui/group_composition_screen.h"
+#include "base/textfile.h"
+#include "composition/ui/group_composition_screen.h"
 #include "ui/demo_window.h"
 
 namespace {

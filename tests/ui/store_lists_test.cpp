@@ -9,9 +9,9 @@
 #include "platform/dialogs.h"
 #include "shell/ui/main_window.h"
 #include "shell/ui/screens.h"
-#include "store/lists.h"
-#include "store/textfile.h"
-#include "store/ui/list_screens.h"
+#include "views/lists.h"
+#include "base/textfile.h"
+#include "views/ui/list_screens.h"
 #include "ui/demo_window.h"
 
 namespace {

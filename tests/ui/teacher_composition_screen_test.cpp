@@ -9,11 +9,11 @@
 #include "shell/navigation.h"
 #include "shell/ui/main_window.h"
 #include "shell/ui/screens.h"
-#include "store/textfile.h"
-#include "timetable/auto_composition.h"
-#include "timetable/teacher_composition.h"
+#include "base/textfile.h"
+#include "composition/auto_composition.h"
+#include "composition/teacher_composition.h"
 #include "ui/demo_window.h"
-#include "timetable/ui/teacher_composition_screen.h"
+#include "composition/ui/teacher_composition_screen.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "views/bells.h"
+#include "timetable/bells.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>

@@ -1,10 +1,10 @@
-#include "timetable/specialisation_edit.h"
+#include "composition/specialisation_edit.h"
 
 #include <functional>
 #include <gtest/gtest.h>
 
 #include "platform/dialogs.h"
-#include "store/textfile.h"
+#include "base/textfile.h"
 #include "timetable/model_fixture.h"
 #include "timetable/specialisation.h"
 

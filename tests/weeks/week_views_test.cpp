@@ -4,7 +4,7 @@
 
 #include "platform/dialogs.h"
 #include "platform/recording_canvas.h"
-#include "store/textfile.h"
+#include "base/textfile.h"
 #include "timetable/model_fixture.h"
 #include "views/large_day.h"
 

@@ -1,7 +1,7 @@
 // The demo college's group composition screen: where its division tables stand
 // ("otdelplan.ini") and its room tables below the day tables ("audrasp.ini").
 #include "demo/demo.h"
-#include "store/textfile.h"
+#include "base/textfile.h"
 
 void WriteDemoComposition(Model& model, const DemoOptions& options) {
     // Division tables side by side along the bottom edge; a division that does not fit is hidden.

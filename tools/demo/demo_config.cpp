@@ -1,7 +1,7 @@
 #include <memory>
 
 #include "demo/demo.h"
-#include "store/textfile.h"
+#include "base/textfile.h"
 
 namespace {
 

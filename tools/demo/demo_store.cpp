@@ -7,9 +7,9 @@
 #include "store/departments.h"
 #include "store/groups.h"
 #include "store/rooms.h"
-#include "store/textfile.h"
-#include "store/textutil.h"
-#include "workload/orders.h"
+#include "base/textfile.h"
+#include "base/textutil.h"
+#include "store/orders.h"
 
 namespace {
 

@@ -8,12 +8,12 @@
 
 #include "demo/demo.h"
 #include "extracts/extracts.h"
-#include "printing/pseudonyms.h"
-#include "store/textfile.h"
-#include "store/textutil.h"
+#include "store/pseudonyms.h"
+#include "base/textfile.h"
+#include "base/textutil.h"
 #include "timetable/specialisation.h"
 #include "timetable/timetable.h"
-#include "workload/written_work.h"
+#include "store/written_work.h"
 
 namespace {
 

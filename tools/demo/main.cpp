@@ -4,7 +4,7 @@
 #include <string>
 
 #include "demo/demo.h"
-#include "store/textfile.h"
+#include "base/textfile.h"
 
 int main(int argc, char** argv) {
     SetDecimalSeparator(DecimalSeparatorFromLocale());

@@ -2,7 +2,7 @@
 
 #include <QMessageBox>
 
-#include "store/textfile.h"
+#include "base/textfile.h"
 
 bool GuardedApplication::notify(QObject* receiver, QEvent* event) {
     QString message;

@@ -10,7 +10,7 @@
 #include "shell/display.h"
 #include "shell/prompts.h"
 #include "shell/ui/hints.h"
-#include "store/textfile.h"
+#include "base/textfile.h"
 
 MainWindow::MainWindow(Model& model, Dialogs& dialogs, const Clock& clock)
     : app_{model, dialogs, clock, this} {

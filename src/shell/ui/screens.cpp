@@ -3,12 +3,12 @@
 #include "shell/navigation.h"
 #include "shell/ui/main_menu_screen.h"
 #include "shell/ui/main_window.h"
-#include "timetable/ui/group_composition_screen.h"
-#include "store/ui/list_screens.h"
-#include "timetable/ui/specialisation_screen.h"
+#include "composition/ui/group_composition_screen.h"
+#include "views/ui/list_screens.h"
+#include "composition/ui/specialisation_screen.h"
 #include "views/ui/large_day_screen.h"
 #include "views/ui/week_screen.h"
-#include "timetable/ui/teacher_composition_screen.h"
+#include "composition/ui/teacher_composition_screen.h"
 
 void AddAllScreens(MainWindow& window) {
     // Each screen is added here with its ScreenIds.

@@ -4,7 +4,7 @@
 #include "shell/navigation.h"
 #include "shell/ui/hints.h"
 #include "shell/ui/main_window.h"
-#include "store/textfile.h"
+#include "base/textfile.h"
 
 WeekScreen::WeekScreen(AppContext& app, WeekView view, QWidget* parent) : Screen(app, parent), view_(view) {}
 

@@ -4,7 +4,7 @@
 #include <array>
 #include <string>
 
-#include "store/table.h"
+#include "base/table.h"
 
 inline constexpr int kOrdersLists = 5;
 inline constexpr int kMaxOrdersEntries = 70;

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "platform/cell.h"
-#include "store/table.h"
+#include "base/table.h"
 
 struct Model;
 class Dialogs;

@@ -1,10 +1,10 @@
-#include "printing/pseudonyms.h"
+#include "store/pseudonyms.h"
 
 #include <algorithm>
 #include <vector>
 
 #include "shell/model.h"
-#include "store/textfile.h"
+#include "base/textfile.h"
 
 std::string WithoutMarker(const std::string& d) {
     if (d.rfind("Ф. ", 0) == 0) return d.substr(std::string("Ф. ").size());

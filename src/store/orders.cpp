@@ -1,7 +1,7 @@
-#include "workload/orders.h"
+#include "store/orders.h"
 
 #include "shell/model.h"
-#include "store/textfile.h"
+#include "base/textfile.h"
 
 const char* const kOrdersListFiles[kOrdersLists + 1] = {"", "admin.set", "muzyk1.set", "muzyk2.set", "koncert.set",
                                                         "dopoln.set"};

@@ -1,9 +1,9 @@
-#include "timetable/division_plan.h"
+#include "store/division_plan.h"
 
 #include <algorithm>
 
 #include "shell/model.h"
-#include "store/textfile.h"
+#include "base/textfile.h"
 
 void LoadDivisionPlan(Model& model) {
     const std::string path = model.config.groupsFolder + "otdelplan.ini";

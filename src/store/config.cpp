@@ -1,6 +1,6 @@
-#include "shell/config.h"
+#include "store/config.h"
 
-#include "store/textfile.h"
+#include "base/textfile.h"
 
 std::string FolderFromConfig(const std::string& configured) {
     std::string s = configured;

@@ -1,7 +1,7 @@
-#include "store/ui/list_screens.h"
+#include "views/ui/list_screens.h"
 
 #include "shell/ui/main_window.h"
-#include "store/lists.h"
+#include "views/lists.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
-#include "timetable/specialisation_edit.h"
+#include "composition/specialisation_edit.h"
 
 #include <memory>
 
 #include "extracts/extracts.h"
 #include "platform/dialogs.h"
 #include "shell/model.h"
-#include "store/textfile.h"
+#include "base/textfile.h"
 #include "timetable/specialisation.h"
 
 namespace {

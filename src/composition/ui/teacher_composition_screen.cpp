@@ -1,4 +1,4 @@
-#include "timetable/ui/teacher_composition_screen.h"
+#include "composition/ui/teacher_composition_screen.h"
 
 #include <QCoreApplication>
 #include <QMenu>
@@ -6,9 +6,9 @@
 #include "platform/qt/qt_dialogs.h"
 #include "shell/navigation.h"
 #include "shell/ui/main_window.h"
-#include "store/textfile.h"
-#include "timetable/auto_composition.h"
-#include "timetable/teacher_composition.h"
+#include "base/textfile.h"
+#include "composition/auto_composition.h"
+#include "composition/teacher_composition.h"
 
 namespace {
 

@@ -1,12 +1,12 @@
-#include "timetable/ui/group_composition_screen.h"
+#include "composition/ui/group_composition_screen.h"
 
 #include <QMenu>
 #include <QPainter>
 
 #include "platform/qt/qt_dialogs.h"
 #include "shell/ui/main_window.h"
-#include "store/textfile.h"
-#include "timetable/composition.h"
+#include "base/textfile.h"
+#include "composition/composition.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "timetable/teacher_composition.h"
+#include "composition/teacher_composition.h"
 
 #include "platform/dialogs.h"
 #include "shell/model.h"

@@ -1,10 +1,10 @@
-#include "timetable/composition.h"
+#include "composition/composition.h"
 
 #include "shell/navigation.h"
 
 #include "platform/dialogs.h"
 #include "shell/model.h"
-#include "store/textfile.h"
+#include "base/textfile.h"
 
 namespace {
 

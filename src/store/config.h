@@ -4,7 +4,7 @@
 #include <array>
 #include <string>
 
-#include "store/textutil.h"
+#include "base/textutil.h"
 
 struct DataCatalog {
     std::string folder;   // relative to rootFolder

@@ -1,4 +1,4 @@
-#include "timetable/auto_composition.h"
+#include "composition/auto_composition.h"
 
 #include <algorithm>
 #include <unordered_map>
@@ -6,7 +6,7 @@
 #include "platform/dialogs.h"
 #include "shell/model.h"
 #include "shell/navigation.h"
-#include "store/textfile.h"
+#include "base/textfile.h"
 
 namespace {
 

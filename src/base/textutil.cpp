@@ -1,8 +1,8 @@
-#include "store/textutil.h"
+#include "base/textutil.h"
 
 #include <cmath>
 
-#include "store/textfile.h"
+#include "base/textfile.h"
 
 const char* const kShortDayNames[8] = {"", "Пн.", "Вт.", "Ср.", "Чт.", "Пт.", "Сб.", "Вс."};
 const char* const kDayNames[8] = {"",        "Понедельник", "Вторник", "Среда",

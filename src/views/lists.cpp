@@ -1,4 +1,4 @@
-#include "store/lists.h"
+#include "views/lists.h"
 
 #include "shell/model.h"
 

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "platform/cell.h"
-#include "store/textutil.h"
+#include "base/textutil.h"
 
 struct Model;
 

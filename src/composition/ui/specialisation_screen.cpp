@@ -1,12 +1,12 @@
-#include "timetable/ui/specialisation_screen.h"
+#include "composition/ui/specialisation_screen.h"
 
 #include <QMenu>
 
 #include "platform/qt/qt_dialogs.h"
 #include "shell/navigation.h"
 #include "shell/ui/main_window.h"
-#include "store/textfile.h"
-#include "timetable/specialisation_edit.h"
+#include "base/textfile.h"
+#include "composition/specialisation_edit.h"
 
 namespace {
 

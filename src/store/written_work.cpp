@@ -1,7 +1,7 @@
-#include "workload/written_work.h"
+#include "store/written_work.h"
 
 #include "shell/model.h"
-#include "store/textfile.h"
+#include "base/textfile.h"
 
 void LoadWrittenWorkRules(Model& model) {
     const std::string path = model.config.listsFolder + "pismen.set";

@@ -1,4 +1,4 @@
-#include "store/textfile.h"
+#include "base/textfile.h"
 
 #include <cerrno>
 #include <charconv>

@@ -1,9 +1,9 @@
-#include "views/bells.h"
+#include "timetable/bells.h"
 
 #include <algorithm>
 
 #include "shell/model.h"
-#include "store/textfile.h"
+#include "base/textfile.h"
 
 void ReadBellSet(const std::string& path, BellSet& set) {
     set = BellSet{};
